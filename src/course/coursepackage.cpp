@@ -1,8 +1,9 @@
 #include "coursepackage.h"
 
+#include "atomicwrite.h"
+
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 CoursePackage::CoursePackage(QString root)
     : m_root(std::move(root))
@@ -39,8 +40,7 @@ int ExtractResource(const CoursePackage &package, int id, const QString &type, c
     const std::optional<QByteArray> bytes = package.resource(id);
     if (!bytes)
         return ExtractNoSuchResource;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.commit())
+    if (!writeFileAtomically(path, *bytes))
         return ExtractWriteFailed;
     return 0;
 }

@@ -1,9 +1,9 @@
 #include "taggedrecords.h"
 
+#include "atomicwrite.h"
 #include "codepage.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace TaggedRecords {
 
@@ -210,12 +210,7 @@ bool writeLines(const QString &path, const QStringList &lines, QString *error)
         bytes += Cp1252::encode(line);
         bytes += "\r\n";
     }
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    if (error)
-        *error = file.errorString();
-    return false;
+    return writeFileAtomically(path, bytes, error);
 }
 
 bool ReplacePaperRow(QStringList &rows, const QStringList &fields, int index, const QString &key, int count, int n,
