@@ -1,0 +1,11 @@
+#!/bin/sh
+# Installs what is missing, builds Quorvale with its tests and runs them all;
+# the window tests run on a virtual display.
+set -eu
+root="$(cd "$(dirname "$0")/.." && pwd)"
+"$root/scripts/install-dependencies.sh"
+cmake -S "$root" -B "$root/build-tests" -G Ninja -DCMAKE_BUILD_TYPE=Debug
+cmake --build "$root/build-tests"
+export QTWEBENGINE_CHROMIUM_FLAGS="${QTWEBENGINE_CHROMIUM_FLAGS:---no-sandbox --disable-gpu}"
+cd "$root/build-tests"
+xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure --timeout 300 -j2
