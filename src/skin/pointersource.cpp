@@ -1,0 +1,8 @@
+#include "pointersource.h"
+
+#include <QCursor>
+
+PointerSource systemPointer()
+{
+    return [] { return QCursor::pos(); };
+}
