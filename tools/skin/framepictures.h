@@ -1,0 +1,6 @@
+#pragma once
+
+#include "skinpictures.h"
+
+// Window frame pieces: title bars, borders, corners and title-bar buttons.
+void addFramePictures(PictureMakers &makers);
