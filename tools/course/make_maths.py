@@ -320,10 +320,18 @@ def triangle_svg(letters, angles, known):
             units.append(((ex - vx) / length, (ey - vy) / length))
         (ux, uy), (wx, wy) = units
         r = 14
-        sweep = 1 if ux * wy - uy * wx > 0 else 0
-        parts.append(f'<path d="M {n1(vx + r * ux)} {n1(vy + r * uy)} '
-                     f'A {r} {r} 0 0 {sweep} {n1(vx + r * wx)} {n1(vy + r * wy)}" '
-                     f'fill="none" stroke="{INK}" stroke-width="1.2"/>')
+        if angles[i] == 90 and i in known:
+            # A given right angle is marked with a square, as in a textbook;
+            # an unknown one keeps its arc so the mark does not tell.
+            corner = [(vx + 12 * ux, vy + 12 * uy), (vx + 12 * (ux + wx), vy + 12 * (uy + wy)),
+                      (vx + 12 * wx, vy + 12 * wy)]
+            parts.append(f'<polyline points="{" ".join(f"{n1(x)},{n1(y)}" for x, y in corner)}" '
+                         f'fill="none" stroke="{INK}" stroke-width="1.2"/>')
+        else:
+            sweep = 1 if ux * wy - uy * wx > 0 else 0
+            parts.append(f'<path d="M {n1(vx + r * ux)} {n1(vy + r * uy)} '
+                         f'A {r} {r} 0 0 {sweep} {n1(vx + r * wx)} {n1(vy + r * wy)}" '
+                         f'fill="none" stroke="{INK}" stroke-width="1.2"/>')
         bx, by = ux + wx, uy + wy
         bl = math.hypot(bx, by)
         # Far enough along the bisector for the label to clear both sides.
