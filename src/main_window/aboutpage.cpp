@@ -47,7 +47,7 @@ AboutPage::AboutPage(std::shared_ptr<PictureCache> pictures, QWidget *parent)
 
     auto *link = new ClickableLabel(this);
     link->setObjectName(QStringLiteral("lbl_QVURL"));
-    link->setText(makerPage().toString(QUrl::RemoveScheme | QUrl::StripTrailingSlash).mid(2));
+    link->setText(makerPage().host());
     link->setHint(QStringLiteral("Go to Quorvale home page"));
     link->setFocusable(true);
     link->setCursor(Qt::PointingHandCursor);

@@ -12,7 +12,7 @@ namespace {
 
 constexpr int MaxTopics = 10;
 const int percentColumn = twips(5040);
-const QColor headingText(255, 255, 255);
+const QColor headingText(0, 0, 128);
 
 QLabel *heading(std::shared_ptr<PictureCache> pictures, QWidget *parent, const QString &name, const QString &picture,
                 const QRect &rect, const QString &text)

@@ -72,7 +72,7 @@ ReportCard::ReportCard(std::shared_ptr<PictureCache> pictures, QWidget *parent)
         font.setBold(true);
         caption->setFont(font);
         QPalette palette = caption->palette();
-        palette.setColor(QPalette::WindowText, Qt::white);
+        palette.setColor(QPalette::WindowText, QColor(0, 0, 128));
         caption->setPalette(palette);
         connect(caption, &ClickableLabel::clicked, this, [this, i] { setReportPos(i); });
         m_bars.append(bar);

@@ -33,13 +33,14 @@ void TrendPlot::paintEvent(QPaintEvent *)
     painter.fillRect(area, Qt::white);
     painter.setClipRect(area);
     painter.translate(area.topLeft());
-    painter.setRenderHint(QPainter::Antialiasing);
 
+    // Grid and drop lines crisp on whole pixels; the scores' line and dots smooth.
     const TrendChartGeometry chart = chartGeometry();
-    painter.setPen(QPen(QColor(224, 224, 224), 1));
+    painter.setPen(QPen(QColor(224, 224, 224), 0));
     painter.drawLines(chart.gridLines);
-    painter.setPen(QPen(Qt::black, 1));
+    painter.setPen(QPen(Qt::black, 0));
     painter.drawLines(chart.dropLines);
+    painter.setRenderHint(QPainter::Antialiasing);
     const QColor blue(0, 0, 255);
     painter.setPen(QPen(blue, 1));
     painter.drawLines(chart.lines);
