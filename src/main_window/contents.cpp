@@ -466,12 +466,12 @@ void Contents::closePracticeWindows()
 
 void Contents::CloseProgram()
 {
-    closePracticeWindows();
     close();
 }
 
 void Contents::closeEvent(QCloseEvent *event)
 {
+    // However the window is closed, practice windows go with it, unasked.
     closePracticeWindows();
     m_ticker->stop();
     event->accept();

@@ -142,6 +142,8 @@ void ReportCard::buildTopical()
             mark = label(back, QString(), QRect(twips(240), inner.y(), twips(690), inner.height()),
                          QStringLiteral("TMark%1%2").arg(k).arg(suffix));
             mark->setAlignment(Qt::AlignCenter);
+            setColours(mark, Qt::transparent, Qt::black);
+            mark->setAutoFillBackground(false);
             return back;
         };
         row.firstTrack = track(3120, QStringLiteral("A"), QColor(255, 192, 255), row.firstBar, row.firstMark);
