@@ -223,14 +223,11 @@ void Contents::setPracticeWindows(PracticeWindows windows)
 void Contents::LoadFramePictures()
 {
     m_frame->setIcon(QStringLiteral("QVicon.ico"));
-    // The borders, bullets, column heads and logo name their pictures
-    // themselves; the cache decodes each file once, here, ahead of the first paint.
-    for (const QString &name :
-         {QStringLiteral("border_left.bmp"), QStringLiteral("border_left_corners.bmp"),
-          QStringLiteral("border_right.bmp"), QStringLiteral("border_right_corners.bmp"),
-          QStringLiteral("border_bot.bmp"), QStringLiteral("bullet.bmp"), QStringLiteral("columnhead1.bmp"),
-          QStringLiteral("columnhead2.bmp"), QStringLiteral("Logo.gif")})
-        m_pictures->picture(name);
+    // Every picture box of the window (borders, bullets, column heads, logo)
+    // is decoded here, once, ahead of the first paint.
+    const QList<PictureBox *> boxes = findChildren<PictureBox *>();
+    for (const PictureBox *box : boxes)
+        m_pictures->picture(box->pictureName());
 }
 
 void Contents::layoutWindow()

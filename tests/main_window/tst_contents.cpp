@@ -40,6 +40,7 @@ private slots:
     void brokenFileNamedOnce();
     void webLink_data();
     void webLink();
+    void firstSubjectAbsent();
     void noSubjects();
     void picturesFollowPointer();
 
@@ -500,16 +501,41 @@ void TestContents::webLink()
         QCOMPARE(w.dialogs->calls.first().kind, QStringLiteral("warn"));
 }
 
+// The fixture course with its descriptor's subject names changed.
+static void copyCourse(const QTemporaryDir &course, const QString &english, const QString &maths)
+{
+    for (const QFileInfo &file : QDir(QStringLiteral(QUORVALE_FIXTURE_COURSE)).entryInfoList(QDir::Files))
+        QVERIFY(QFile::copy(file.filePath(), course.filePath(file.fileName())));
+    const QString descriptor = course.filePath(QStringLiteral("30000"));
+    QByteArray text = fileBytes(descriptor);
+    text.replace("#LAH#>English", QByteArray("#LAH#>").append(english.toLatin1()));
+    text.replace("#LBH#>Maths", QByteArray("#LBH#>").append(maths.toLatin1()));
+    QFile file(descriptor);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
+}
+
+void TestContents::firstSubjectAbsent()
+{
+    QTemporaryDir course;
+    copyCourse(course, QString(), QStringLiteral("Maths"));
+    Window w;
+    w.start(CoursePackage::fromFolder(course.path()));
+
+    QCOMPARE(w.contents->LChose(), 2);
+    QCOMPARE(w.contents->txtTabPos(), 2);
+    QVERIFY(!control(w, QStringLiteral("Tab01"))->isVisible());
+    QCOMPARE(control(w, QStringLiteral("Tab02"))->x(), 2);
+    QCOMPARE(control(w, QStringLiteral("Tab04"))->x(), 2 + 75);
+    QCOMPARE(w.contents->SubH1(), QStringLiteral("Numbers"));
+    QVERIFY(!QFileInfo::exists(path(w.dir.path(), ProgressFile::Marks, 1)));
+    QVERIFY(QFileInfo::exists(path(w.dir.path(), ProgressFile::Marks, 2)));
+}
+
 void TestContents::noSubjects()
 {
     QTemporaryDir course;
-    for (const QFileInfo &file : QDir(QStringLiteral(QUORVALE_FIXTURE_COURSE)).entryInfoList(QDir::Files))
-        QVERIFY(QFile::copy(file.filePath(), course.filePath(file.fileName())));
-    QVERIFY(QFile::remove(course.filePath(QStringLiteral("30000"))));
-    QVERIFY(TaggedRecords::writeLines(course.filePath(QStringLiteral("30000")),
-                                      {QStringLiteral("..."), QStringLiteral("#NME#>Empty Course"),
-                                       QStringLiteral("#COD#>EC"), QStringLiteral("#LAH#>"),
-                                       QStringLiteral("#LBH#>"), QStringLiteral("#LCH#>"), QStringLiteral("...")}));
+    copyCourse(course, QString(), QString());
     Window w;
     w.start(CoursePackage::fromFolder(course.path()));
 
