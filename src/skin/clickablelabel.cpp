@@ -13,8 +13,9 @@ ClickableLabel::ClickableLabel(QWidget *parent)
 
 void ClickableLabel::setHint(const QString &hint)
 {
+    // The label's text stays its accessible name; the hint describes it.
     setToolTip(hint);
-    setAccessibleName(hint);
+    setAccessibleDescription(hint);
 }
 
 void ClickableLabel::setFocusable(bool focusable)

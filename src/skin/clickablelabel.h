@@ -12,7 +12,7 @@ class ClickableLabel : public QLabel
 public:
     explicit ClickableLabel(QWidget *parent = nullptr);
 
-    // The tooltip and the accessible name.
+    // The tooltip and the accessible description.
     void setHint(const QString &hint);
     void setFocusable(bool focusable);
 

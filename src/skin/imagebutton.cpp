@@ -15,7 +15,6 @@ ImageButton::ImageButton(std::shared_ptr<PictureCache> pictures, QWidget *parent
     , m_pointer(systemPointer())
 {
     setFocusPolicy(Qt::TabFocus);
-    setCursor(Qt::ArrowCursor);
 }
 
 void ImageButton::setPictures(const ButtonPictures &pictures)
