@@ -203,22 +203,29 @@ void TestReportCard::trendDrawing()
     w.contents->findChild<ClickableLabel *>(QStringLiteral("lblRCBar3"))->clicked();
     auto *plot = w.contents->findChild<TrendPlot *>(QStringLiteral("RC3TrendPlot"));
     const QImage image = plot->grab().toImage();
-    const QPoint origin = plot->plotArea().topLeft();
-    const QPointF dot = plot->chartGeometry().dots.first();
+    // The picture is in device pixels; the chart's geometry in the widget's.
+    const qreal scale = image.devicePixelRatio();
+    const QPointF origin = plot->plotArea().topLeft();
+    const auto colourNear = [&](QPointF point, const QColor &colour) {
+        const QPoint centre = (point * scale).toPoint();
+        for (int dx = -1; dx <= 1; ++dx) {
+            for (int dy = -1; dy <= 1; ++dy) {
+                if (image.pixelColor(centre + QPoint(dx, dy)) == colour)
+                    return true;
+            }
+        }
+        return false;
+    };
+    const QPointF dot = origin + plot->chartGeometry().dots.first();
 
-    QCOMPARE(image.pixelColor(origin + dot.toPoint()), QColor(0, 0, 255));
+    QCOMPARE(image.pixelColor((dot * scale).toPoint()), QColor(0, 0, 255));
     // A drop line runs from the dot to the bottom edge.
-    const QPoint belowDot = origin + QPoint(qFloor(dot.x()), plot->plotArea().height() - 2);
-    const QColor drop = image.pixelColor(belowDot);
-    const QColor dropNext = image.pixelColor(belowDot + QPoint(1, 0));
-    QVERIFY(drop == QColor(Qt::black) || dropNext == QColor(Qt::black));
+    QVERIFY(colourNear(QPointF(dot.x(), origin.y() + plot->plotArea().height() - 2), Qt::black));
     // Grid lines to the right of the last point, nothing else there.
     const QLineF grid = plot->chartGeometry().gridLines.at(4);
-    const int x = origin.x() + plot->plotArea().width() - 5;
-    const QColor gridColour(224, 224, 224);
-    QVERIFY(image.pixelColor(x, origin.y() + qFloor(grid.y1())) == gridColour
-            || image.pixelColor(x, origin.y() + qCeil(grid.y1())) == gridColour);
-    QCOMPARE(image.pixelColor(x, origin.y() + qRound(grid.y1()) + 5), QColor(Qt::white));
+    const qreal x = origin.x() + plot->plotArea().width() - 5;
+    QVERIFY(colourNear(QPointF(x, origin.y() + grid.y1()), QColor(224, 224, 224)));
+    QCOMPARE(image.pixelColor((QPointF(x, origin.y() + grid.y1() + 5) * scale).toPoint()), QColor(Qt::white));
 }
 
 QTEST_MAIN(TestReportCard)
