@@ -39,6 +39,11 @@ void PracticeLauncher::open(const PaperHandOver &paper)
 
 void PracticeLauncher::closeAll()
 {
-    if (m_window)
-        m_window->unloadSaving();
+    if (!m_window)
+        return;
+    m_window->unloadSaving();
+    // Gone now, not at the next turn of the event loop: when the program
+    // ends there is none, and the window's web page must go before the
+    // web engine shuts down.
+    delete m_window;
 }

@@ -267,6 +267,7 @@ void TestAnswerSheet::focusGoesToTheFirstRowOnlyWhenThereIsOne()
 {
     AnswerSheet sheet(AnswerSheet::Variant::FirstAttempt);
     sheet.show();
+    sheet.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&sheet));
     sheet.showRows({}, false);
     QVERIFY(!sheet.focusFirstRow());

@@ -348,6 +348,10 @@ void TestPracticeWindow::markingRecordsAndShowsTheResults()
     QCOMPARE(labelText(w, u"ETime"_qs), formatShortDate(s.now.date()));
     QVERIFY(!shown(w, u"TxtRem"_qs));
     QVERIFY(!toolButton(w, 1)->isEnabled() && !toolButton(w, 2)->isEnabled());
+    QCOMPARE(toolButton(w, 1)->pictureName(), u"save_disabled.bmp"_qs);
+    QCOMPARE(toolButton(w, 2)->pictureName(), u"mark_disabled.bmp"_qs);
+    QCOMPARE(toolButton(w, 6)->pictureName(), u"forward_disabled.bmp"_qs);
+    QCOMPARE(toolButton(w, 5)->pictureName(), u"back_off.bmp"_qs);
     QVERIFY(w->sheet()->resultMark(1)->isVisibleTo(w));
     QCOMPARE(w->sheet()->resultMark(1)->mark(), ResultMark::Right);
     QVERIFY(w->sheet()->answerBox(1)->isReadOnly());
@@ -686,16 +690,21 @@ void TestPracticeWindow::resizingLaysTheWindowOut()
     QVERIFY(sheetPanel->isVisible());
     QCOMPARE(view->width(), 900 - 8 - 273 - 7);
 
-    // Never smaller than the grip allows.
-    w->resize(100, 100);
+    // The grip follows the mouse, never below the smallest size.
+    QWidget *grip = w->findChild<QWidget *>(u"Sizer"_qs);
+    QTest::mousePress(grip, Qt::LeftButton, {}, QPoint(4, 4));
+    QTest::mouseMove(grip, QPoint(104, 54));
+    QCOMPARE(w->size(), QSize(1000, 700));
+    QTest::mouseMove(grip, QPoint(-2000, -2000));
     QCOMPARE(w->size(), QSize(488, 334));
+    QTest::mouseRelease(grip, Qt::LeftButton, {}, QPoint(-2000, -2000));
+    QCOMPARE(w->sheet()->x(), 488 - 4 - 273);
 
     // The grip does nothing while the window is maximised.
     w->showMaximized();
     QTRY_VERIFY(w->isMaximized());
     const QSize maximised = w->size();
     QCOMPARE(sheetPanel->x(), maximised.width() - 4 - 273);
-    QWidget *grip = w->findChild<QWidget *>(u"Sizer"_qs);
     QTest::mousePress(grip, Qt::LeftButton, {}, QPoint(4, 4));
     QTest::mouseMove(grip, QPoint(-200, -200));
     QTest::mouseRelease(grip, Qt::LeftButton, {}, QPoint(-200, -200));
