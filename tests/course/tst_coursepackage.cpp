@@ -6,18 +6,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace TestFiles;
+
 class TestCoursePackage : public QObject
 {
     Q_OBJECT
 
 private:
     const CoursePackage m_fixture = CoursePackage::fromFolder(QStringLiteral(QUORVALE_FIXTURE_COURSE));
-
-    static QByteArray readFile(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
 
     // A package folder holding only a descriptor with the given lines.
     static CoursePackage descriptorOnly(const QTemporaryDir &dir, const QByteArray &descriptor)
@@ -120,3 +116,4 @@ private slots:
 
 QTEST_APPLESS_MAIN(TestCoursePackage)
 #include "tst_coursepackage.moc"
+#include "testfiles.h"

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace TestFiles;
+
 using namespace TaggedRecords;
 
 class TestTaggedRecords : public QObject
@@ -25,12 +27,6 @@ private:
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             qFatal("cannot write fixture");
         return path;
-    }
-
-    static QByteArray readFile(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
 private slots:
@@ -215,3 +211,4 @@ private slots:
 
 QTEST_APPLESS_MAIN(TestTaggedRecords)
 #include "tst_taggedrecords.moc"
+#include "testfiles.h"

@@ -9,25 +9,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace TestFiles;
+
 class TestProgressStore : public QObject
 {
     Q_OBJECT
 
 private:
     const CoursePackage m_fixture = CoursePackage::fromFolder(QStringLiteral(QUORVALE_FIXTURE_COURSE));
-
-    static QByteArray readFile(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    static void writeFile(const QString &path, const QByteArray &bytes)
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write fixture");
-    }
 
     QByteArray templateOf(ProgressFile file, int subject) const
     {
@@ -40,15 +29,6 @@ private:
         if (!store.EnsureProgressFiles().isEmpty())
             qFatal("fresh files reported damaged");
         return store;
-    }
-
-    // Every file of the folder with its bytes, to prove that nothing changed.
-    static QMap<QString, QByteArray> snapshot(const QString &folder)
-    {
-        QMap<QString, QByteArray> files;
-        for (const QString &name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
-            files.insert(name, readFile(folder + u'/' + name));
-        return files;
     }
 
 private slots:
@@ -291,3 +271,4 @@ private slots:
 
 QTEST_APPLESS_MAIN(TestProgressStore)
 #include "tst_progressstore.moc"
+#include "testfiles.h"
