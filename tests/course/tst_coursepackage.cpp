@@ -1,5 +1,6 @@
 #include "course/coursemodel.h"
 #include "course/coursepackage.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -116,4 +117,3 @@ private slots:
 
 QTEST_APPLESS_MAIN(TestCoursePackage)
 #include "tst_coursepackage.moc"
-#include "testfiles.h"

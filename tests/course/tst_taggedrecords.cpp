@@ -2,6 +2,7 @@
 #include "course/taggedrecords.h"
 
 #include "filesizelimit.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -211,4 +212,3 @@ private slots:
 
 QTEST_APPLESS_MAIN(TestTaggedRecords)
 #include "tst_taggedrecords.moc"
-#include "testfiles.h"

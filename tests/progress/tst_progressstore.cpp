@@ -3,6 +3,7 @@
 #include "filesizelimit.h"
 #include "progress/fieldcodec.h"
 #include "progress/progressstore.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -271,4 +272,3 @@ private slots:
 
 QTEST_APPLESS_MAIN(TestProgressStore)
 #include "tst_progressstore.moc"
-#include "testfiles.h"
