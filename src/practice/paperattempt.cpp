@@ -3,6 +3,8 @@
 #include "practice/scoring.h"
 #include "progress/numbertext.h"
 
+#include <algorithm>
+
 namespace {
 
 QList<ResultMark> marksFromTexts(const QStringList &texts)

@@ -27,6 +27,8 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <utility>
+
 namespace {
 
 const QColor panelColour(244, 245, 235);

@@ -3,7 +3,6 @@
 #include "skin/pointersource.h"
 
 #include <QList>
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 

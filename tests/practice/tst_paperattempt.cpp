@@ -3,6 +3,7 @@
 #include "practice/paperattempt.h"
 #include "practice/scoring.h"
 #include "progress/progressstore.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,31 +18,11 @@ char *toString(ResultMark mark)
     return qstrdup(mark == ResultMark::Right ? "Right" : mark == ResultMark::Wrong ? "Wrong" : "None");
 }
 
+using namespace TestFiles;
+
 namespace {
 
 const QString fixtureFolder = QStringLiteral(QUORVALE_FIXTURE_COURSE);
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write test file");
-}
-
-// Every file of the folder with its bytes, to prove that nothing changed.
-QMap<QString, QByteArray> snapshot(const QString &folder)
-{
-    QMap<QString, QByteArray> files;
-    for (const QString &name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
-        files.insert(name, readFile(folder + u'/' + name));
-    return files;
-}
 
 // A directory standing where a file should be written makes the write fail,
 // for any user (a read-only folder does not stop root).

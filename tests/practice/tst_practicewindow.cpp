@@ -13,6 +13,7 @@
 #include "skin/dialogs.h"
 #include "skin/imagebutton.h"
 #include "skin/skinframe.h"
+#include "testfiles.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -23,24 +24,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace TestFiles;
+
 namespace {
 
 const QString fixtureFolder = QStringLiteral(QUORVALE_FIXTURE_COURSE);
 const QString unanswered = u"You have not answered all the questions.  Do you still want to mark your practice?"_qs;
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QMap<QString, QByteArray> snapshot(const QString &folder)
-{
-    QMap<QString, QByteArray> files;
-    for (const QString &name : QDir(folder).entryList(QDir::Files))
-        files.insert(name, readFile(folder + u'/' + name));
-    return files;
-}
 
 // A directory where a file should be written makes the write fail for any
 // user, root included.

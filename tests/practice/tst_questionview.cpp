@@ -1,4 +1,5 @@
 #include "practice/questionview.h"
+#include "testfiles.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -49,16 +50,8 @@ QByteArray webArchive(const QString &body)
 QString writePage(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
 {
     const QString path = dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write page");
+    TestFiles::writeFile(path, bytes);
     return path;
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The text of the page on show, once the view has it.
@@ -122,7 +115,7 @@ bool TestQuestionView::show(const QString &path)
 QString TestQuestionView::fixturePage(const QString &pageId)
 {
     return writePage(m_dir, u"temppaper"_qs + pageId + u".mht"_qs,
-                     readFile(QStringLiteral(QUORVALE_FIXTURE_COURSE) + u'/' + pageId));
+                     TestFiles::readFile(QStringLiteral(QUORVALE_FIXTURE_COURSE) + u'/' + pageId));
 }
 
 void TestQuestionView::showsItsPagesInOneView()
