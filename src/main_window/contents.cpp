@@ -3,6 +3,7 @@
 #include "aboutpage.h"
 #include "course/graphicsinstaller.h"
 #include "homepage.h"
+#include "practice/practicelauncher.h"
 #include "reportcard.h"
 #include "reportfigures.h"
 #include "resultsprinter.h"
@@ -139,6 +140,9 @@ Contents::Contents(CoursePackage package, QString dataDir, Services services, QW
     connect(m_home, &HomePage::paperClicked, this, &Contents::OpenPaper);
     connect(m_about, &AboutPage::linkClicked, this, &Contents::OpenWebPage);
     connect(m_trash, &TrashPage::eraseConfirmed, this, &Contents::erase);
+
+    // The practice windows; whoever makes the main window may put others in.
+    m_practice = (new PracticeLauncher(this, m_package))->hooks();
 }
 
 Contents::~Contents() = default;

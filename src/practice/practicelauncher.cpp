@@ -17,6 +17,11 @@ Contents::PracticeWindows PracticeLauncher::hooks()
     return {[this](const PaperHandOver &paper) { open(paper); }, [this] { closeAll(); }};
 }
 
+PracticeWindow *PracticeLauncher::window() const
+{
+    return m_window;
+}
+
 void PracticeLauncher::open(const PaperHandOver &paper)
 {
     closeAll();

@@ -24,7 +24,7 @@ public:
     Contents::PracticeWindows hooks();
 
     // The open window, if any.
-    PracticeWindow *window() const { return m_window; }
+    PracticeWindow *window() const;
 
     void open(const PaperHandOver &paper);
     void closeAll();

@@ -9,6 +9,7 @@
 #include "practice/resultmarkview.h"
 #include "practice/scoring.h"
 #include "progress/progressfiles.h"
+#include "progress/progressstore.h"
 #include "skin/buttonticker.h"
 #include "skin/dialogs.h"
 #include "skin/imagebutton.h"
@@ -171,6 +172,7 @@ class TestPracticeWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void theHomePageOpensAndRefreshes();
     void opensOnItsFirstPage();
     void movingBetweenPagesSavesEveryTime();
     void remainingQuestionsListChoosesAPage();
@@ -193,6 +195,39 @@ private slots:
     void cancellingThePrintDialogChangesNothing();
     void resizingLaysTheWindowOut();
 };
+
+// The main window as the program makes it, with its own practice windows.
+void TestPracticeWindow::theHomePageOpensAndRefreshes()
+{
+    QTemporaryDir dir;
+    auto dialogs = std::make_shared<ScriptedDialogs>();
+    Services services;
+    services.dialogs = dialogs;
+    services.pointer = [] { return QPoint(-1000, -1000); };
+    Contents contents(CoursePackage::fromFolder(fixtureFolder), dir.path(), services);
+    contents.start();
+    contents.selectTopic(2);
+    contents.findChild<ImageButton *>(u"P3a"_qs)->click();
+
+    QPointer<PracticeWindow> w;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == u"Test1" && window->isVisible())
+            w = qobject_cast<PracticeWindow *>(window);
+    }
+    QVERIFY(w);
+    QCOMPARE(w->frame()->title(), u"Mock Examination - Paper 3"_qs);
+    QCOMPARE(w->attempt()->paperId(), u"108"_qs);
+
+    // Scores written meanwhile show once the window has gone, on the same topic.
+    QVERIFY(ProgressStore(CoursePackage::fromFolder(fixtureFolder), dir.path(), contents.course())
+                .recordMarking(1, 1, 8, {{u"ü"_qs}, u"100"_qs, u"0:1:0"_qs, u"05/03/2024"_qs}));
+    dialogs->answers = {true};
+    w->closePaper();
+    QCOMPARE(contents.marks().fse.value(7), u"100"_qs);
+    QCOMPARE(contents.TopicCount(), 6);
+    QCOMPARE(contents.findChild<QLabel *>(u"MSA3"_qs)->text(), u"100%"_qs);
+    QTRY_VERIFY(w.isNull());
+}
 
 void TestPracticeWindow::opensOnItsFirstPage()
 {
