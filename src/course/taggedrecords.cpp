@@ -203,31 +203,47 @@ QString composeRecord(const QString &key, const QStringList &fields)
     return marker(key) + u'>' + fields.join(u'>');
 }
 
-bool writeLines(const QString &path, const QStringList &lines, QString *error)
+QByteArray encodeLines(const QStringList &lines)
 {
     QByteArray bytes;
     for (const QString &line : lines) {
         bytes += Cp1252::encode(line);
         bytes += "\r\n";
     }
-    return writeFileAtomically(path, bytes, error);
+    return bytes;
+}
+
+bool writeLines(const QString &path, const QStringList &lines, QString *error)
+{
+    return writeFileAtomically(path, encodeLines(lines), error);
+}
+
+QStringList replacedPaperRows(QStringList &rows, const QStringList &fields, int index, const QString &key, int count,
+                              int n)
+{
+    rows = padded(rows, qMax(count, index));
+    rows[index - 1] = composeRecord(key, padded(fields.mid(0, n), n));
+    return rows.mid(0, count);
 }
 
 bool ReplacePaperRow(QStringList &rows, const QStringList &fields, int index, const QString &key, int count, int n,
                      const QString &path, QString *error)
 {
-    rows = padded(rows, qMax(count, index));
-    rows[index - 1] = composeRecord(key, padded(fields.mid(0, n), n));
-    return writeLines(path, rows.mid(0, count), error);
+    return writeLines(path, replacedPaperRows(rows, fields, index, key, count, n), error);
+}
+
+QStringList marksRecordLines(const QList<QStringList> &lists, const QStringList &keys, int n)
+{
+    QStringList lines;
+    for (qsizetype i = 0; i < keys.size() && i < lists.size(); ++i)
+        lines.append(composeRecord(keys.at(i), padded(lists.at(i).mid(0, n), n)));
+    return lines;
 }
 
 bool WriteMarksRecords(const QList<QStringList> &lists, const QStringList &keys, int n, const QString &path,
                        QString *error)
 {
-    QStringList lines;
-    for (qsizetype i = 0; i < keys.size() && i < lists.size(); ++i)
-        lines.append(composeRecord(keys.at(i), padded(lists.at(i).mid(0, n), n)));
-    return writeLines(path, lines, error);
+    return writeLines(path, marksRecordLines(lists, keys, n), error);
 }
 
 } // namespace TaggedRecords

@@ -55,8 +55,17 @@ QStringList readAllTaggedFields(const QStringList &lines, const QString &key);
 // The record line "#key#>f1>f2...>fn".
 QString composeRecord(const QString &key, const QStringList &fields);
 
+// The bytes of a file of lines: code page text, each line ended by CR LF.
+QByteArray encodeLines(const QStringList &lines);
+
 // Rewrites a whole file, atomically: on failure the old file is left as it was.
 bool writeLines(const QString &path, const QStringList &lines, QString *error = nullptr);
+
+// The lines ReplacePaperRow and WriteMarksRecords write, for a caller that
+// writes several files together.
+QStringList replacedPaperRows(QStringList &rows, const QStringList &fields, int index, const QString &key, int count,
+                              int n);
+QStringList marksRecordLines(const QList<QStringList> &lists, const QStringList &keys, int n);
 
 // rows[index] (1-based) becomes the record of key with the first n fields and the
 // first count rows are written. Returns false, leaving the file untouched, when the

@@ -1,5 +1,6 @@
 #include "progressstore.h"
 
+#include "course/atomicwrite.h"
 #include "course/taggedrecords.h"
 #include "fieldcodec.h"
 #include "progressfilecheck.h"
@@ -161,34 +162,44 @@ std::optional<QStringList> ProgressStore::linesForWrite(ProgressFile file, int s
     return std::nullopt;
 }
 
-StoreResult ProgressStore::writeRow(ProgressFile file, int subject, int paperIndex, const QStringList &fields)
+std::optional<QStringList> ProgressStore::rowLines(ProgressFile file, int subject, int paperIndex,
+                                                   const QStringList &fields, StoreResult &result)
 {
     const int p = m_course.subject(subject).paperCount;
-    if (paperIndex < 1 || paperIndex > p)
-        return failure(QObject::tr("Paper %1 is not part of this subject.").arg(100 + paperIndex));
-    StoreResult result;
+    if (paperIndex < 1 || paperIndex > p) {
+        merge(result, failure(QObject::tr("Paper %1 is not part of this subject.").arg(100 + paperIndex)));
+        return std::nullopt;
+    }
     const auto lines = linesForWrite(file, subject, result);
-    if (!lines)
-        return failure(QObject::tr("The course holds no template for %1.").arg(path(file, subject)));
+    if (!lines) {
+        merge(result, failure(QObject::tr("The course holds no template for %1.").arg(path(file, subject))));
+        return std::nullopt;
+    }
     QStringList rows = readPaperRows(*lines, p);
-    QString error;
-    if (!ReplacePaperRow(rows, FieldCodec::escapeAll(fields), paperIndex, QString::number(100 + paperIndex), p,
-                         int(fields.size()), path(file, subject), &error))
-        merge(result, failure(error));
-    return result;
+    return replacedPaperRows(rows, FieldCodec::escapeAll(fields), paperIndex, QString::number(100 + paperIndex), p,
+                             int(fields.size()));
 }
 
 StoreResult ProgressStore::saveAnswers(int subject, int attempt, int paperIndex, const QStringList &answers)
 {
-    return writeRow(ProgressFiles::answersFile(attempt), subject, paperIndex, answers);
+    StoreResult result;
+    const ProgressFile file = ProgressFiles::answersFile(attempt);
+    const auto lines = rowLines(file, subject, paperIndex, answers, result);
+    QString error;
+    if (lines && !writeLines(path(file, subject), *lines, &error))
+        merge(result, failure(error));
+    return result;
 }
 
-StoreResult ProgressStore::updateMarks(int subject, int paperIndex, int attempt, const MarkingRecord &record)
+std::optional<QStringList> ProgressStore::marksLines(int subject, int paperIndex, int attempt,
+                                                     const MarkingRecord &record, StoreResult &result)
 {
-    StoreResult result;
     const auto lines = linesForWrite(ProgressFile::Marks, subject, result);
-    if (!lines)
-        return failure(QObject::tr("The course holds no template for %1.").arg(path(ProgressFile::Marks, subject)));
+    if (!lines) {
+        merge(result,
+              failure(QObject::tr("The course holds no template for %1.").arg(path(ProgressFile::Marks, subject))));
+        return std::nullopt;
+    }
     const int p = m_course.subject(subject).paperCount;
     QList<QStringList> lists;
     for (const QString &key : MarksRecords::keys())
@@ -204,35 +215,35 @@ StoreResult ProgressStore::updateMarks(int subject, int paperIndex, int attempt,
         marks.sse[j] = FieldCodec::escape(record.score);
         marks.sst[j] = QStringLiteral("1");
     }
-    QString error;
-    if (!WriteMarksRecords(marks.lists(), MarksRecords::keys(), p, path(ProgressFile::Marks, subject), &error))
-        merge(result, failure(error));
-    return result;
+    return marksRecordLines(marks.lists(), MarksRecords::keys(), p);
 }
 
-StoreResult ProgressStore::appendTrend(int subject, const QString &score)
+QStringList ProgressStore::trendLines(int subject, const QString &score, StoreResult &result)
 {
-    StoreResult result;
     const auto lines = linesForWrite(ProgressFile::Trend, subject, result);
     QString trend = lines ? findRecord(*lines, trendKey) : QString();
     // Without a record the key would be lost: start one.
     if (trend.isEmpty())
         trend = u'#' + trendKey + u'#';
-    trend += u'>' + FieldCodec::escape(score);
-    QString error;
-    if (!writeLines(path(ProgressFile::Trend, subject), {trend}, &error))
-        merge(result, failure(error));
-    return result;
+    return {trend + u'>' + FieldCodec::escape(score)};
 }
 
 StoreResult ProgressStore::recordMarking(int subject, int attempt, int paperIndex, const MarkingRecord &record)
 {
-    StoreResult result = writeRow(ProgressFiles::resultsFile(attempt), subject, paperIndex, record.results);
-    if (!result)
+    StoreResult result;
+    const ProgressFile resultsFile = ProgressFiles::resultsFile(attempt);
+    const auto results = rowLines(resultsFile, subject, paperIndex, record.results, result);
+    if (!results)
         return result;
-    merge(result, updateMarks(subject, paperIndex, attempt, record));
-    if (!result || attempt != 1)
+    const auto marks = marksLines(subject, paperIndex, attempt, record, result);
+    if (!marks)
         return result;
-    merge(result, appendTrend(subject, record.score));
+    QList<std::pair<QString, QByteArray>> files = {{path(resultsFile, subject), encodeLines(*results)},
+                                                   {path(ProgressFile::Marks, subject), encodeLines(*marks)}};
+    if (attempt == 1)
+        files.append({path(ProgressFile::Trend, subject), encodeLines(trendLines(subject, record.score, result))});
+    QString error;
+    if (!writeFilesAtomically(files, &error))
+        merge(result, failure(error));
     return result;
 }

@@ -69,7 +69,7 @@ public:
     QString readTrendLine(int subject) const;
 
     StoreResult saveAnswers(int subject, int attempt, int paperIndex, const QStringList &answers);
-    // Results row, then marks, then (first attempt) the trend record.
+    // Results row, marks and (first attempt) the trend record, all or none.
     StoreResult recordMarking(int subject, int attempt, int paperIndex, const MarkingRecord &record);
 
 private:
@@ -78,9 +78,13 @@ private:
     // The file's lines for a rewrite: as stored when sound, else its template.
     std::optional<QStringList> linesForWrite(ProgressFile file, int subject, StoreResult &result);
     std::optional<ProgressProblem> setAside(const QString &path);
-    StoreResult writeRow(ProgressFile file, int subject, int paperIndex, const QStringList &fields);
-    StoreResult updateMarks(int subject, int paperIndex, int attempt, const MarkingRecord &record);
-    StoreResult appendTrend(int subject, const QString &score);
+    // The new lines of a file, each built from the file as it stands now;
+    // nothing when the write cannot be made (the reason is in result).
+    std::optional<QStringList> rowLines(ProgressFile file, int subject, int paperIndex, const QStringList &fields,
+                                        StoreResult &result);
+    std::optional<QStringList> marksLines(int subject, int paperIndex, int attempt, const MarkingRecord &record,
+                                          StoreResult &result);
+    QStringList trendLines(int subject, const QString &score, StoreResult &result);
 
     CoursePackage m_package;
     QString m_dataDir;
