@@ -135,7 +135,8 @@ void AnswerSheet::fillRow(Row &row, const SheetRow &data, bool first)
     row.frame->resize(rowWidth, tall ? tallRowHeight : rowHeight);
     row.answer->setTall(tall);
     row.answer->setGeometry(box);
-    row.answer->setMaxLength(data.maxLength);
+    // The limit is for typing: an answer stored longer stays as it was.
+    row.answer->setMaxLength(data.maxLength > 0 ? qMax(data.maxLength, int(data.answer.size())) : 0);
     row.answer->setText(data.answer);
     row.answer->setReadOnly(!data.editable);
     row.answer->setTinted(data.tinted);

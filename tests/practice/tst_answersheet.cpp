@@ -156,6 +156,10 @@ void TestAnswerSheet::multipleChoiceTakesOneCharacter()
     type(sheet, 1, u"23"_qs);
     type(sheet, 2, u"twenty three"_qs);
     QCOMPARE(sheet.pageAnswers(), (QStringList{u"2"_qs, u"twenty three"_qs}));
+
+    // A longer answer already stored is shown whole, not cut.
+    sheet.showRows({editableRow(1, u"Q"_qs, u"12"_qs)}, false);
+    QCOMPARE(sheet.pageAnswers(), QStringList{u"12"_qs});
 }
 
 void TestAnswerSheet::lockedRowsRejectTyping()
