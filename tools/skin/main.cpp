@@ -1,6 +1,9 @@
 // quorvale-skin OUTPUT_DIR: draws every picture of the skin into OUTPUT_DIR,
 // under the file names, sizes and formats the program installs them with.
+// quorvale-skin --app-icon NAME OUTPUT_DIR: draws the application icon into
+// OUTPUT_DIR/<size>x<size>/apps/NAME.png, the layout of an icon theme.
 
+#include "appicon.h"
 #include "course/picturetable.h"
 #include "paintkit.h"
 #include "picturefile.h"
@@ -10,6 +13,49 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QTextStream>
+
+namespace {
+
+bool writeSkinPictures(const QDir &output, QTextStream &err)
+{
+    QString error;
+    for (const PictureEntry &entry : pictureTable()) {
+        const QImage picture = drawSkinPicture(entry.fileName, entry.size);
+        if (picture.isNull()) {
+            err << "quorvale-skin: no drawing for " << entry.fileName << Qt::endl;
+            return false;
+        }
+        if (picture.size() != entry.size) {
+            err << "quorvale-skin: " << entry.fileName << " was drawn at the wrong size" << Qt::endl;
+            return false;
+        }
+        if (!writePictureFile(picture, output.filePath(entry.fileName), &error)) {
+            err << "quorvale-skin: " << error << Qt::endl;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool writeAppIcon(const QDir &output, const QString &name, QTextStream &err)
+{
+    QString error;
+    for (const int size : appIconSizes()) {
+        const QString folder = QStringLiteral("%1x%1/apps").arg(size);
+        if (!output.mkpath(folder)) {
+            err << "quorvale-skin: cannot create " << output.filePath(folder) << Qt::endl;
+            return false;
+        }
+        const QString path = output.filePath(folder + u'/' + name + QStringLiteral(".png"));
+        if (!writePictureFile(drawAppIcon(size), path, &error)) {
+            err << "quorvale-skin: " << error << Qt::endl;
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -21,6 +67,10 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Draws the pictures of the Quorvale skin."));
     parser.addHelpOption();
+    const QCommandLineOption appIcon(QStringLiteral("app-icon"),
+                                     QStringLiteral("Draw the application icon, named <name>, at every size instead."),
+                                     QStringLiteral("name"));
+    parser.addOption(appIcon);
     parser.addPositionalArgument(QStringLiteral("output"), QStringLiteral("Folder to write the pictures into."));
     parser.process(app);
     if (parser.positionalArguments().size() != 1)
@@ -38,21 +88,7 @@ int main(int argc, char *argv[])
         err << "quorvale-skin: cannot create " << output.path() << Qt::endl;
         return 1;
     }
-
-    for (const PictureEntry &entry : pictureTable()) {
-        const QImage picture = drawSkinPicture(entry.fileName, entry.size);
-        if (picture.isNull()) {
-            err << "quorvale-skin: no drawing for " << entry.fileName << Qt::endl;
-            return 1;
-        }
-        if (picture.size() != entry.size) {
-            err << "quorvale-skin: " << entry.fileName << " was drawn at the wrong size" << Qt::endl;
-            return 1;
-        }
-        if (!writePictureFile(picture, output.filePath(entry.fileName), &error)) {
-            err << "quorvale-skin: " << error << Qt::endl;
-            return 1;
-        }
-    }
-    return 0;
+    const bool written =
+        parser.isSet(appIcon) ? writeAppIcon(output, parser.value(appIcon), err) : writeSkinPictures(output, err);
+    return written ? 0 : 1;
 }

@@ -23,6 +23,11 @@ bool writePictureFile(const QImage &picture, const QString &path, QString *error
         written = writer.write(picture.convertToFormat(QImage::Format_RGB32));
         if (!written)
             *errorString = QStringLiteral("%1: %2").arg(path, writer.errorString());
+    } else if (suffix == QLatin1String("png")) {
+        QImageWriter writer(&file, "png");
+        written = writer.write(picture.convertToFormat(QImage::Format_ARGB32));
+        if (!written)
+            *errorString = QStringLiteral("%1: %2").arg(path, writer.errorString());
     } else if (suffix == QLatin1String("gif") || suffix == QLatin1String("ico")) {
         const QByteArray bytes = suffix == QLatin1String("gif") ? encodeGif(picture) : encodeIco(picture);
         written = !bytes.isEmpty() && file.write(bytes) == bytes.size();

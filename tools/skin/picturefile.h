@@ -4,6 +4,6 @@
 #include <QString>
 
 // Writes a drawn picture in the format its file name asks for: 24-bit BMP,
-// 32-bit ICO or GIF. The file is replaced only when the whole picture
-// was written.
+// 32-bit ICO, GIF or PNG with alpha. The file is replaced only when the
+// whole picture was written.
 bool writePictureFile(const QImage &picture, const QString &path, QString *errorString);
