@@ -78,25 +78,49 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quorvale-course"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUORVALE_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Builds the course package from its source, or checks a package.\n\n"
-        "  build SOURCE_DIR PACKAGE_DIR   compile the course source into the package\n"
-        "  check PACKAGE_DIR              report every problem the program would meet"));
+        "Builds the course package the program carries from its source, or checks a package.\n"
+        "\n"
+        "Commands:\n"
+        "  build [--pictures DIR] SOURCE_DIR PACKAGE_DIR\n"
+        "      Compile the course source into a package; on any error nothing is written.\n"
+        "      The program writes the skin pictures to the Graphics folder of its data folder.\n"
+        "      Example: quorvale-course build --pictures ~/.local/share/quorvale/Graphics my-course my-package\n"
+        "  check PACKAGE_DIR\n"
+        "      Report every problem the program would meet in a package.\n"
+        "      Example: quorvale-course check my-package\n"
+        "\n"
+        "The program uses a built package with: quorvale --course my-package"));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption picturesOption(QStringLiteral("pictures"),
                                             QStringLiteral("Take the skin pictures (resources 1..92) from <dir>."),
                                             QStringLiteral("dir"));
     parser.addOption(picturesOption);
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("build or check"));
-    parser.process(app);
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("build or check, and its arguments"),
+                                 QStringLiteral("<command> [arguments...]"));
+    QTextStream err(stderr);
+    const auto usageError = [&err](const QString &message) {
+        err << message << "\nTry 'quorvale-course --help'.\n";
+        return 2;
+    };
+    if (!parser.parse(QCoreApplication::arguments()))
+        return usageError(parser.errorText());
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
+        parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
 
     const QStringList arguments = parser.positionalArguments();
-    const QString command = arguments.value(0);
+    if (arguments.isEmpty())
+        return usageError(QStringLiteral("quorvale-course: no command given (build or check)"));
+    const QString command = arguments.constFirst();
     if (command == u"build")
         return build(arguments, parser.value(picturesOption));
     if (command == u"check")
         return check(arguments);
-    parser.showHelp(2);
+    return usageError(QStringLiteral("quorvale-course: unknown command '%1'").arg(command));
 }
