@@ -18,34 +18,58 @@ struct Options
     QString courseDir;
 };
 
-// Parses the command line; exits with status 2 on an unknown option.
+struct CommandLine
+{
+    CommandLine()
+    {
+        parser.setApplicationDescription(
+            QCoreApplication::translate("main", "Practice papers for school pupils.\n\nProgress is kept in %1 unless "
+                                                "--data-dir names another folder.")
+                .arg(QDir::toNativeSeparators(DataFolder::defaultPath())));
+        // "-reverse" is one of the window system's options, not "-r -e -v...".
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.addHelpOption();
+        parser.addVersionOption();
+        parser.addOptions({dataDir, course});
+    }
+
+    QCommandLineParser parser;
+    const QCommandLineOption dataDir{QStringLiteral("data-dir"),
+                                     QCoreApplication::translate("main", "Keep progress and pictures in <folder>."),
+                                     QCoreApplication::translate("main", "folder")};
+    const QCommandLineOption course{
+        QStringLiteral("course"),
+        QCoreApplication::translate("main", "Use the course package in <folder> instead of the one built in."),
+        QCoreApplication::translate("main", "folder")};
+};
+
+// Help and version are answered before the window system is reached, so that
+// they work in a terminal without a display. Mistakes wait for parseOptions:
+// only the window system knows its own options (-platform, -style...).
+void answerHelpOrVersion(int &argc, char **argv)
+{
+    const QCoreApplication plain(argc, argv);
+    CommandLine commandLine;
+    commandLine.parser.parse(QCoreApplication::arguments());
+    if (commandLine.parser.isSet(QStringLiteral("help")) || commandLine.parser.isSet(QStringLiteral("help-all")))
+        commandLine.parser.showHelp(0);
+    if (commandLine.parser.isSet(QStringLiteral("version")))
+        commandLine.parser.showVersion();
+}
+
+// Parses what the window system left of the command line, help and version
+// having been answered; exits with status 2 on an unknown option.
 Options parseOptions(const QApplication &app)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QCoreApplication::translate("main", "Practice papers for school pupils.\n\nProgress is kept in %1 unless "
-                                            "--data-dir names another folder.")
-            .arg(QDir::toNativeSeparators(DataFolder::defaultPath())));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
-                                     QCoreApplication::translate("main", "Keep progress and pictures in <folder>."),
-                                     QCoreApplication::translate("main", "folder"));
-    const QCommandLineOption course(QStringLiteral("course"),
-                                    QCoreApplication::translate(
-                                        "main", "Use the course package in <folder> instead of the one built in."),
-                                    QCoreApplication::translate("main", "folder"));
-    parser.addOptions({dataDir, course});
+    CommandLine commandLine;
+    QCommandLineParser &parser = commandLine.parser;
     if (!parser.parse(app.arguments())) {
         std::fprintf(stderr, "%s\n%s\n", qPrintable(parser.errorText()),
                      qPrintable(QCoreApplication::translate("main", "Try 'quorvale --help'.")));
         std::exit(2);
     }
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(0);
-    if (parser.isSet(QStringLiteral("version")))
-        parser.showVersion();
-    return {parser.isSet(dataDir) ? parser.value(dataDir) : DataFolder::defaultPath(), parser.value(course)};
+    return {parser.isSet(commandLine.dataDir) ? parser.value(commandLine.dataDir) : DataFolder::defaultPath(),
+            parser.value(commandLine.course)};
 }
 
 int refuse(const QString &text)
@@ -58,10 +82,14 @@ int refuse(const QString &text)
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("quorvale"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUORVALE_VERSION));
+    // Ties the windows to the installed desktop entry, for its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUORVALE_APP_ID));
+    answerHelpOrVersion(argc, argv);
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("quorvale"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quorvale"));
-    QApplication::setApplicationVersion(QStringLiteral(QUORVALE_VERSION));
     const Options options = parseOptions(app);
 
     registerEmbeddedCourse();
