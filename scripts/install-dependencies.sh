@@ -1,6 +1,6 @@
 #!/bin/sh
-# Installs what building, running and testing Quorvale needs on Debian 12,
-# asking apt only for what is missing.
+# Installs what building, running, testing and packaging Quorvale needs on
+# Debian 12, asking apt only for what is missing.
 set -eu
 
 packages="cmake ninja-build g++ qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin
