@@ -27,11 +27,13 @@ void require(bool condition)
 
 void readFieldsOf(const QString &line)
 {
+    if (line.isEmpty())
+        return;
     const int count = countFields(line);
-    for (int n : {0, 1, 3, 50, count}) {
+    for (int n : {1, 3, count}) {
         for (int start : {ThreeCharKeyStart, FiveCharKeyStart}) {
-            const QStringList fields = splitFields(line, n, start, 50);
-            require(fields.size() == qMax(n, 50));
+            const QStringList fields = splitFields(line, n, start, 10);
+            require(fields.size() == qMax(n, 10));
             // With enough separators the fields put back together are the line
             // after the first one.
             if (n > 0 && line.size() >= start && countFields(line.mid(start)) >= n - 1)
