@@ -556,13 +556,16 @@ void Contents::reportSetAside(const QList<ProgressProblem> &problems)
     QStringList lines;
     for (const ProgressProblem &problem : problems) {
         const QString name = QFileInfo(problem.path).fileName();
-        if (problem.keptAs.isEmpty())
+        if (problem.kind == ProgressProblem::NotCreated)
+            lines.append(name + QStringLiteral(" could not be created in ") + QDir::toNativeSeparators(m_dataDir)
+                         + u'.');
+        else if (problem.keptAs.isEmpty())
             lines.append(name + QStringLiteral(" was damaged and could not be kept."));
         else
             lines.append(name + QStringLiteral(" was damaged; it is kept as ") + QDir::toNativeSeparators(problem.keptAs)
                          + u'.');
     }
     m_services.dialogs->tell(this, m_course.courseName,
-                             QStringLiteral("Some of your results could not be read and were started afresh. ")
+                             QStringLiteral("Some of the files that keep your results needed attention. ")
                                  + lines.join(u' '));
 }

@@ -89,14 +89,16 @@ QList<ProgressProblem> ProgressStore::EnsureProgressFiles()
     for (int subject : m_course.presentSubjects()) {
         for (ProgressFile file : ProgressFiles::all()) {
             const QString filePath = path(file, subject);
-            if (QFileInfo::exists(filePath)) {
+            if (QFileInfo(filePath).isFile()) {
                 if (soundBytes(file, subject) || !templateBytes(file, subject))
                     continue;
                 if (const auto problem = setAside(filePath))
                     problems.append(*problem);
             }
-            ExtractResource(m_package, ProgressFiles::templateNumber(file, subject), QStringLiteral("Custom"),
-                            filePath);
+            if (ExtractResource(m_package, ProgressFiles::templateNumber(file, subject), QStringLiteral("Custom"),
+                                filePath)
+                != 0)
+                problems.append({filePath, QString(), ProgressProblem::NotCreated});
         }
     }
     return problems;

@@ -11,11 +11,15 @@
 
 #include <optional>
 
-// A damaged progress file that was moved aside and started afresh.
+// A progress file that was damaged and started afresh, or that could not be
+// created at all.
 struct ProgressProblem
 {
+    enum Kind { SetAside, NotCreated };
+
     QString path;   // the progress file
     QString keptAs; // where the damaged copy now lies; empty when it could not be kept
+    Kind kind = SetAside;
 };
 
 // The outcome of a write. A failed write leaves every file as it was.
@@ -54,7 +58,8 @@ public:
     QString path(ProgressFile file, int subject) const;
 
     // Creates every missing file of every present subject from its template and
-    // sets damaged ones aside; files in good order are left as they are.
+    // sets damaged ones aside; files in good order are left as they are. Returns
+    // the files set aside and those that could not be created.
     QList<ProgressProblem> EnsureProgressFiles();
 
     // Writes every file of every present subject from its template. Returns the

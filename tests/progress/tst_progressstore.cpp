@@ -96,6 +96,18 @@ private slots:
         QCOMPARE(readFile(path), templateOf(ProgressFile::FirstAnswers, 1));
     }
 
+    void filesThatCannotBeCreatedAreNamed()
+    {
+        QTemporaryDir dir;
+        ProgressStore store(m_fixture, dir.path(), CourseModel::load(m_fixture, dir.path()));
+        QDir().mkpath(store.path(ProgressFile::Marks, 2)); // a folder where the file should go
+        const QList<ProgressProblem> problems = store.EnsureProgressFiles();
+        QCOMPARE(problems.size(), 1);
+        QCOMPARE(problems.first().path, store.path(ProgressFile::Marks, 2));
+        QCOMPARE(problems.first().kind, ProgressProblem::NotCreated);
+        QCOMPARE(readFile(store.path(ProgressFile::Marks, 1)), templateOf(ProgressFile::Marks, 1));
+    }
+
     void lineFeedOnlyFilesStillRead()
     {
         QTemporaryDir dir;
