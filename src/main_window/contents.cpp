@@ -15,6 +15,7 @@
 #include "skin/picturecache.h"
 #include "skin/pressflag.h"
 #include "skin/skinframe.h"
+#include "skin/textfit.h"
 #include "skin/twips.h"
 #include "trashpage.h"
 #include "trendchart.h"
@@ -249,6 +250,7 @@ void Contents::showCourse()
         ImageButton *button = m_tabs[tab - 1];
         const QString name = tab == HelpTab ? QStringLiteral("Help") : m_course.subject(tab).name;
         button->caption()->setText(name);
+        fitTextToWidth(button->caption(), button->caption()->width());
         button->setHint(tab == HelpTab ? QStringLiteral("Help") : u"Load " + name + u" Module");
     }
 }

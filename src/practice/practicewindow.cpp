@@ -13,6 +13,7 @@
 #include "skin/picturecache.h"
 #include "skin/pressflag.h"
 #include "skin/skinframe.h"
+#include "skin/textfit.h"
 #include "skin/twips.h"
 
 #include <QApplication>
@@ -153,8 +154,10 @@ PracticeWindow::PracticeWindow(std::unique_ptr<PaperAttempt> attempt, Context co
 
     // As the paper opens: its first page, its remaining pages, its state.
     m_total->setText(QString::number(m_attempt->slotCount()));
-    if (m_date)
+    if (m_date) {
         m_date->setText(formatShortDate(m_attempt->startTime().date()));
+        fitTextToWidth(m_date, m_date->width());
+    }
     showCurrentPage();
     rebuildRemaining();
     showScore();
@@ -521,6 +524,7 @@ void PracticeWindow::showMarkedState()
         m_timeTaken->show();
         m_date->hide();
         m_dateCompleted->setText(m_attempt->dateCompleted());
+        fitTextToWidth(m_dateCompleted, m_dateCompleted->width());
         m_dateCompleted->show();
     }
     m_sheet->showRows(m_attempt->pageRows(), m_attempt->pageShowsInstruction());
