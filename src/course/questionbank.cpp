@@ -34,6 +34,11 @@ QString PaperDefinition::problem() const
         return QObject::tr("A page of the paper is missing from the answer key.");
     if (keys.size() > MaxSlots)
         return QObject::tr("The paper has more than %1 answer blanks.").arg(MaxSlots);
+    for (double mark : marks) {
+        // Written so that a mark that is not a number fails too.
+        if (!(mark >= 0 && mark <= MaxMarksPerSlot))
+            return QObject::tr("A blank of the paper is worth %1 marks.").arg(mark);
+    }
     return QString();
 }
 

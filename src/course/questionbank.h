@@ -24,6 +24,9 @@ struct PaperDefinition
 {
     static constexpr int MaxSlotsPerPage = 20;
     static constexpr int MaxSlots = 80;
+    // More than any course gives one blank, and little enough that a paper's
+    // whole score stays a small whole number.
+    static constexpr int MaxMarksPerSlot = 1000;
 
     QStringList pageIds;
     QList<int> pageSlotCounts;

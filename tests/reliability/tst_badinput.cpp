@@ -103,6 +103,8 @@ private slots:
     void damagedProgressFiles();
     void brokenCoursePackages_data();
     void brokenCoursePackages();
+    void marksNoScoreCanHoldStopThePaper_data();
+    void marksNoScoreCanHoldStopThePaper();
 };
 
 void TestBadInput::answersComeBackExactlyAsTyped_data()
@@ -402,6 +404,29 @@ void TestBadInput::brokenCoursePackages()
         }
     }
     qInfo("%d attempts opened, %lld files kept aside", opened, qint64(problems.size()));
+}
+
+void TestBadInput::marksNoScoreCanHoldStopThePaper_data()
+{
+    QTest::addColumn<QByteArray>("marks");
+    QTest::newRow("too large to count") << QByteArray("1e308");
+    QTest::newRow("infinite") << QByteArray("inf");
+    QTest::newRow("not a number") << QByteArray("nan");
+    QTest::newRow("below nothing") << QByteArray("-3");
+}
+
+// Scores are whole numbers added up slot by slot: a mark beyond what they can
+// hold would overflow them, so the paper does not open and says why.
+void TestBadInput::marksNoScoreCanHoldStopThePaper()
+{
+    QFETCH(QByteArray, marks);
+    const BrokenCourse course({u"30015"_qs, "#15004#>1>1", "#15004#>1>" + marks});
+    Workspace ws(course.folder());
+    QVERIFY(ws.store.EnsureProgressFiles().isEmpty());
+    const auto opened = ws.open(1, 2);
+    QVERIFY(!opened.attempt);
+    QVERIFY2(opened.problem.contains(u"marks"_qs), qPrintable(opened.problem));
+    QVERIFY(ws.open(1, 1).attempt);
 }
 
 QTEST_GUILESS_MAIN(TestBadInput)
