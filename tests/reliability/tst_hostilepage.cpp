@@ -103,7 +103,7 @@ void TestHostilePage::reachesNothing()
     view.showPage(path);
     QVERIFY(shown.wait(20000));
     QVERIFY(shown.constFirst().at(0).toBool());
-    // Click the javascript: link, the local file link and the new-window link.
+    // Click the local file link, the new-window link and the javascript: link.
     QWidget *content = view.focusProxy() ? view.focusProxy() : &view;
     for (int y : {20, 60, 100})
         QTest::mouseClick(content, Qt::LeftButton, {}, QPoint(100, y));
