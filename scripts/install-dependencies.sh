@@ -4,7 +4,7 @@
 set -eu
 
 packages="cmake ninja-build g++ qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin
-          qt6-pdf-dev libqt6svg6 fonts-dejavu-core xvfb xauth"
+          qt6-pdf-dev libqt6svg6 fonts-dejavu-core xvfb xauth clang-14 libclang-rt-14-dev"
 
 missing=""
 for p in $packages; do
