@@ -129,8 +129,14 @@ void TestHostilePage::reachesNothing()
                                    readFile(QStringLiteral(QUORVALE_FIXTURE_COURSE "/15002")));
     shown.clear();
     view.showPage(next);
-    QVERIFY(shown.wait(20000));
-    QVERIFY(shown.constFirst().at(0).toBool());
+    // A load the hostile page had set going may still report its own end
+    // (unsuccessful) first; what counts is that the next page arrives.
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            return std::any_of(shown.cbegin(), shown.cend(),
+                               [](const QList<QVariant> &signal) { return signal.at(0).toBool(); });
+        },
+        20000));
     QCOMPARE(view.url(), QUrl::fromLocalFile(next));
     QCOMPARE(QApplication::topLevelWidgets().size(), windows);
     QCOMPARE(connections, 0);
