@@ -15,6 +15,7 @@ ButtonTicker::ButtonTicker(QWidget *window, PointerSource pointer)
 
 void ButtonTicker::start()
 {
+    m_buttonsFound = false;
     m_timer.start();
 }
 
@@ -25,10 +26,16 @@ void ButtonTicker::stop()
 
 void ButtonTicker::tick()
 {
+    if (!m_buttonsFound) {
+        m_buttons.clear();
+        for (ImageButton *button : m_window->findChildren<ImageButton *>())
+            m_buttons.append(button);
+        m_buttonsFound = true;
+    }
     const QPoint pointer = m_pointer();
-    const QList<ImageButton *> buttons = m_window->findChildren<ImageButton *>();
-    for (ImageButton *button : buttons) {
-        button->refresh(pointer);
+    for (const QPointer<ImageButton> &button : std::as_const(m_buttons)) {
+        if (button)
+            button->refresh(pointer);
     }
     emit ticked();
 }
