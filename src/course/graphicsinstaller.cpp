@@ -4,6 +4,7 @@
 #include "picturetable.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace Graphics {
@@ -13,16 +14,30 @@ QString folder(const QString &dataDir)
     return dataDir + QStringLiteral("/Graphics");
 }
 
+namespace {
+
+bool holds(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.size() == bytes.size() && file.open(QIODevice::ReadOnly) && file.readAll() == bytes;
+}
+
+} // namespace
+
 int InstallGraphics(const CoursePackage &package, const QString &dataDir)
 {
     const QString target = folder(dataDir);
     QDir().mkpath(target);
-    int written = 0;
+    int inPlace = 0;
     for (const PictureEntry &entry : pictureTable()) {
-        if (ExtractResource(package, entry.number, QStringLiteral("Custom"), target + u'/' + entry.fileName) == 0)
-            ++written;
+        const QString path = target + u'/' + entry.fileName;
+        // Reading a picture back costs far less than replacing it, so a
+        // start after the first writes nothing.
+        const std::optional<QByteArray> bytes = package.resource(entry.number);
+        if ((bytes && holds(path, *bytes)) || ExtractResource(package, entry.number, QStringLiteral("Custom"), path) == 0)
+            ++inPlace;
     }
-    return written;
+    return inPlace;
 }
 
 QString picturePath(const QString &dataDir, const QString &name)

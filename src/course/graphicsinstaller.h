@@ -10,9 +10,10 @@ namespace Graphics {
 
 QString folder(const QString &dataDir);
 
-// Creates the folder and writes every picture of the table into it. A picture
-// that cannot be written is passed over: an earlier start's copy stays in use.
-// Returns the number of pictures written.
+// Creates the folder and writes every picture of the table into it; a file
+// that already holds its picture is left as it is. A picture that cannot be
+// written is passed over: an earlier start's copy stays in use. Returns the
+// number of pictures the folder now holds as the package has them.
 int InstallGraphics(const CoursePackage &package, const QString &dataDir);
 
 // The path of a picture in the folder, its name matched without regard to
