@@ -88,7 +88,6 @@ Contents::Contents(CoursePackage package, QString dataDir, Services services, QW
     , m_dataDir(std::move(dataDir))
     , m_services(std::move(services))
     , m_pictures(std::make_shared<PictureCache>(m_dataDir))
-    , m_printer(QPrinter::HighResolution)
 {
     setObjectName(QStringLiteral("Contents"));
     if (!m_services.pointer)
@@ -495,22 +494,30 @@ void Contents::PrintResults()
                                                    m_marks.fse, m_marks.ltm, m_marks.cdd, m_marks.sse);
     Dialogs &dialogs = *m_services.dialogs;
     const QString title = QStringLiteral("Print Results");
-    if (!dialogs.choosePrinter(m_printer, this)) {
+    QPrinter &printer = this->printer();
+    if (!dialogs.choosePrinter(printer, this)) {
         dialogs.tell(this, title, QStringLiteral("Printing was cancelled: nothing was printed."));
         return;
     }
-    const bool toPrinter = m_printer.outputFormat() == QPrinter::NativeFormat;
-    if (!m_printer.isValid() || (toPrinter && QPrinterInfo::availablePrinters().isEmpty())) {
+    const bool toPrinter = printer.outputFormat() == QPrinter::NativeFormat;
+    if (!printer.isValid() || (toPrinter && QPrinterInfo::availablePrinters().isEmpty())) {
         dialogs.tell(this, title, QStringLiteral("No printer is available, so nothing was printed."));
         return;
     }
-    if (!ResultsPrinter::print(lines, m_printer))
+    if (!ResultsPrinter::print(lines, printer))
         dialogs.tell(this, title, QStringLiteral("The printer reported a problem: your results were not printed."));
 }
 
 void Contents::PrintSetup()
 {
-    m_services.dialogs->setUpPrinter(m_printer, this);
+    m_services.dialogs->setUpPrinter(printer(), this);
+}
+
+QPrinter &Contents::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
 }
 
 void Contents::OpenWebPage()

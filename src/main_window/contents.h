@@ -64,7 +64,9 @@ public:
     const MarksRecords &marks() const { return m_marks; }
     SkinFrame *frame() const { return m_frame; }
     ButtonTicker *ticker() const { return m_ticker; }
-    QPrinter &printer() { return m_printer; }
+    // Made on first use: setting up printing loads the print system, which
+    // a start-up need not wait for.
+    QPrinter &printer();
 
     // Window state.
     int txtTabPos() const { return m_tabPos; }
@@ -130,7 +132,7 @@ private:
     std::unique_ptr<ProgressStore> m_store;
     MarksRecords m_marks;
     PracticeWindows m_practice;
-    QPrinter m_printer;
+    std::unique_ptr<QPrinter> m_printer;
 
     SkinFrame *m_frame;
     ButtonTicker *m_ticker;
