@@ -2,7 +2,11 @@
 
 #include "practice/paperattempt.h"
 #include "practice/practicewindow.h"
+#include "practice/questionview.h"
 #include "skin/dialogs.h"
+
+#include <QEvent>
+#include <QTimer>
 
 PracticeLauncher::PracticeLauncher(Contents *contents, CoursePackage package, std::chrono::milliseconds markingPace)
     : QObject(contents)
@@ -10,6 +14,18 @@ PracticeLauncher::PracticeLauncher(Contents *contents, CoursePackage package, st
     , m_package(std::move(package))
     , m_pace(markingPace)
 {
+    contents->installEventFilter(this);
+}
+
+// Once the main window has been painted, the web engine is started while the
+// pupil looks at it, rather than when the first paper is asked for.
+bool PracticeLauncher::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_contents && event->type() == QEvent::Paint) {
+        m_contents->removeEventFilter(this);
+        QTimer::singleShot(0, this, &QuestionView::warmUpEngine);
+    }
+    return false;
 }
 
 Contents::PracticeWindows PracticeLauncher::hooks()

@@ -32,6 +32,9 @@ public:
 signals:
     void windowOpened(PracticeWindow *window);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     Contents *m_contents;
     CoursePackage m_package;

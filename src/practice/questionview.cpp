@@ -114,6 +114,12 @@ QuestionView::~QuestionView()
     delete page();
 }
 
+void QuestionView::warmUpEngine()
+{
+    // A profile starts the engine; this one keeps nothing and is gone at once.
+    delete new QWebEngineProfile;
+}
+
 void QuestionView::showPage(const QString &path)
 {
     m_pageUrl = QUrl::fromLocalFile(path);

@@ -21,6 +21,11 @@ public:
     explicit QuestionView(QWidget *parent = nullptr);
     ~QuestionView() override;
 
+    // Starts the web engine, which takes a few hundred milliseconds the first
+    // time a view is made in a run. Called while the main window sits idle,
+    // it spares the pupil that wait when the first paper opens.
+    static void warmUpEngine();
+
     // Shows the web archive at path, the only file the view may read from now on.
     void showPage(const QString &path);
     QUrl pageUrl() const { return m_pageUrl; }
