@@ -27,6 +27,6 @@ mkdir -p "$build/findings"
 for t in $targets; do
     mkdir -p "$build/corpus/$t"
     echo "fuzz_$t: $seconds s"
-    "$build/tests/fuzz/fuzz_$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    "$build/tests/fuzz/fuzz_$t" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2048 -print_final_stats=1 \
         -artifact_prefix="$build/findings/$t-" "$build/corpus/$t" "$root/tests/fuzz/corpus/$t"
 done
