@@ -159,8 +159,9 @@ private:
         }
         const qint64 clicked = monotonicNow();
         click(next);
-        afterLoad(view, [this, clicked, practice, view, turn] {
-            report("turn", clicked);
+        const double handled = double(monotonicNow() - clicked) / 1e6;
+        afterLoad(view, [this, clicked, handled, practice, view, turn] {
+            report("turn", clicked, QStringLiteral("click %1 loaded %2").arg(handled, 0, 'f', 1).arg(m_loaded, 0, 'f', 1));
             QTimer::singleShot(settleMs, this, [this, practice, view, turn] { turnPage(practice, view, turn + 1); });
         });
     }
