@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <chrono>
+
 class ImageButton;
 class QWidget;
 
@@ -19,6 +21,10 @@ class QWidget;
 // a window makes its buttons before it starts ticking, and looking through
 // every widget of the window ten times a second was half the cost of an idle
 // window.
+//
+// While the pointer is away from the window and no mouse button is held, no
+// button can light up: the tick slows to once a second (enough for a clock)
+// until the pointer comes back, which the window hears at once.
 class ButtonTicker : public QObject
 {
     Q_OBJECT
@@ -31,12 +37,19 @@ public:
     void start();
     void stop();
     bool isActive() const { return m_timer.isActive(); }
+    std::chrono::milliseconds interval() const { return m_timer.intervalAsDuration(); }
+
+    static constexpr std::chrono::milliseconds fast{100};
+    static constexpr std::chrono::milliseconds resting{1000};
 
 public slots:
     void tick();
 
 signals:
     void ticked();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QWidget *m_window;

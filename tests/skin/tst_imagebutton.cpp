@@ -4,6 +4,7 @@
 #include "skin/picturecache.h"
 #include "skin/pressflag.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QSignalSpy>
@@ -25,6 +26,7 @@ private slots:
     void captionLabel();
     void keyboard();
     void tickReadsPointerOnce();
+    void tickRestsWhileThePointerIsAway();
     void picturesAreDecodedOnce();
 
 private:
@@ -191,6 +193,42 @@ void TestImageButton::tickReadsPointerOnce()
     });
     ticker.tick();
     QCOMPARE(reads, 1);
+}
+
+// Away from the window no button can light up, so the tick slows down; the
+// pointer coming back (seen on a tick, or as the window's enter event) brings
+// the quick tick back at once.
+void TestImageButton::tickRestsWhileThePointerIsAway()
+{
+    Window w;
+    makeWindow(w);
+    w.pointer = w.window.mapToGlobal(QPoint(-5, -5));
+    ButtonTicker ticker(&w.window, [&w] { return w.pointer; });
+    QSignalSpy ticks(&ticker, &ButtonTicker::ticked);
+    ticker.start();
+    QCOMPARE(ticker.interval(), ButtonTicker::fast);
+    ticker.tick();
+    QCOMPARE(ticker.interval(), ButtonTicker::resting);
+
+    w.pointer = w.first->mapToGlobal(QPoint(20, 20));
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(&w.window, &enter);
+    QCOMPARE(ticks.size(), 2);
+    QCOMPARE(ticker.interval(), ButtonTicker::fast);
+    QCOMPARE(w.first->look(), ImageButton::Look::On);
+
+    w.pointer = w.window.mapToGlobal(QPoint(w.window.width(), 0));
+    ticker.tick();
+    QCOMPARE(ticker.interval(), ButtonTicker::resting);
+    QCOMPARE(w.first->look(), ImageButton::Look::Off);
+    w.pointer = w.window.mapToGlobal(QPoint(w.window.width() - 1, 0));
+    ticker.tick();
+    QCOMPARE(ticker.interval(), ButtonTicker::fast);
+    QVERIFY(ticker.isActive());
+
+    ticker.stop();
+    QApplication::sendEvent(&w.window, &enter);
+    QVERIFY(!ticker.isActive());
 }
 
 void TestImageButton::picturesAreDecodedOnce()
