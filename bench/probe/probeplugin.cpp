@@ -13,7 +13,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCursor>
 #include <QGenericPlugin>
+#include <QScreen>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -101,10 +103,14 @@ private:
     void started(QWidget *window)
     {
         report("startup", m_start, QStringLiteral("%1 %2").arg(window->width()).arg(window->height()));
-        if (m_scenario == u"paper")
+        if (m_scenario == u"paper") {
             QTimer::singleShot(settleMs, this, [this] { openPaper(1); });
-        else if (m_scenario == u"startup")
+        } else if (m_scenario == u"startup") {
+            // The pointer away from every window, as for a pupil who has
+            // not reached for the mouse yet.
+            QCursor::setPos(window->screen()->geometry().bottomRight());
             QTimer::singleShot(settleMs, this, [] { ready(); });
+        }
     }
 
     static void ready()
@@ -113,8 +119,8 @@ private:
         std::fflush(stdout);
     }
 
-    // Clicks the load button of paper n of the topic on show and times the
-    // first question page painted.
+    // Brings the pointer to the load button of paper n of the topic on show,
+    // as a pupil does, and clicks it a moment later.
     void openPaper(int n)
     {
         QWidget *contents = topLevel(QStringLiteral("Contents"));
@@ -123,6 +129,13 @@ private:
             std::printf("failed no load button\n");
             return ready();
         }
+        QCursor::setPos(load->mapToGlobal(load->rect().center()));
+        QTimer::singleShot(settleMs, this, [this, n, load] { clickLoad(n, load); });
+    }
+
+    // Clicks the load button and times the first question page painted.
+    void clickLoad(int n, QAbstractButton *load)
+    {
         QWidget *before = topLevel(QStringLiteral("Test1"));
         const qint64 clicked = monotonicNow();
         click(load);

@@ -4,6 +4,7 @@
 #include "course/graphicsinstaller.h"
 #include "homepage.h"
 #include "practice/practicelauncher.h"
+#include "practice/questionviewlibrary.h"
 #include "reportcard.h"
 #include "reportfigures.h"
 #include "resultsprinter.h"
@@ -98,6 +99,8 @@ Contents::Contents(CoursePackage package, QString dataDir, Services services, QW
         m_services.openWebPage = openWebLink;
     if (!m_services.dialogs)
         m_services.dialogs = std::make_shared<PopUpDialogs>(m_pictures, m_services.pointer);
+    if (!m_services.pageViews.prepare)
+        m_services.pageViews = QuestionViewLibrary::source();
 
     QFont font;
     font.setFamilies({QStringLiteral("Arial")});
@@ -138,6 +141,10 @@ Contents::Contents(CoursePackage package, QString dataDir, Services services, QW
 
     connect(m_home, &HomePage::topicClicked, this, &Contents::selectTopic);
     connect(m_home, &HomePage::paperClicked, this, &Contents::OpenPaper);
+    connect(m_home, &HomePage::paperApproached, this, [this] {
+        if (m_practice.prepare)
+            m_practice.prepare();
+    });
     connect(m_about, &AboutPage::linkClicked, this, &Contents::OpenWebPage);
     connect(m_trash, &TrashPage::eraseConfirmed, this, &Contents::erase);
 

@@ -44,6 +44,9 @@ public:
         // Closes any open practice window without asking; an unmarked paper's
         // answers are saved first. Each closing window calls RefreshContents.
         std::function<void()> closeAll;
+        // The pupil is about to choose a paper (the pointer or the keyboard
+        // focus came to a load button): a chance to get ready for it.
+        std::function<void()> prepare;
     };
 
     static constexpr int HelpTab = 4;

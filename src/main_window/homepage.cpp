@@ -105,6 +105,7 @@ HomePage::HomePage(std::shared_ptr<PictureCache> pictures, PointerSource pointer
             button->setGeometry(right + 82, y, 35, 14);
             button->setCursor(Qt::PointingHandCursor);
             connect(button, &ImageButton::clicked, this, [this, n, attempt] { emit paperClicked(n - 1, attempt); });
+            connect(button, &ImageButton::approached, this, &HomePage::paperApproached);
             auto *score = new QLabel(this);
             score->setObjectName(scoreName);
             score->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -43,6 +43,8 @@ public:
 signals:
     void topicClicked(int topic);
     void paperClicked(int paperOffset, int attempt);
+    // The pointer or the keyboard focus came to a load or try-again button.
+    void paperApproached();
 
 private:
     struct PaperRow

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "practice/pageview.h"
 #include "skin/dialogs.h"
 #include "skin/pointersource.h"
 #include "weblink.h"
@@ -19,4 +20,5 @@ struct Services
     std::function<QDateTime()> clock;                  // now
     PointerSource pointer;                             // the mouse pointer
     std::function<WebLinkResult(const QUrl &)> openWebPage; // the pupil's browser
+    PageViewSource pageViews;                          // the question view library
 };

@@ -2,10 +2,8 @@
 
 #include "practice/paperattempt.h"
 #include "practice/practicewindow.h"
-#include "practice/questionview.h"
 #include "skin/dialogs.h"
 
-#include <QEvent>
 #include <QTimer>
 
 PracticeLauncher::PracticeLauncher(Contents *contents, CoursePackage package, std::chrono::milliseconds markingPace)
@@ -14,23 +12,23 @@ PracticeLauncher::PracticeLauncher(Contents *contents, CoursePackage package, st
     , m_package(std::move(package))
     , m_pace(markingPace)
 {
-    contents->installEventFilter(this);
-}
-
-// Once the main window has been painted, the web engine is started while the
-// pupil looks at it, rather than when the first paper is asked for.
-bool PracticeLauncher::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_contents && event->type() == QEvent::Paint) {
-        m_contents->removeEventFilter(this);
-        QTimer::singleShot(0, this, &QuestionView::warmUpEngine);
-    }
-    return false;
 }
 
 Contents::PracticeWindows PracticeLauncher::hooks()
 {
-    return {[this](const PaperHandOver &paper) { open(paper); }, [this] { closeAll(); }};
+    return {[this](const PaperHandOver &paper) { open(paper); }, [this] { closeAll(); }, [this] { prepare(); }};
+}
+
+// Starting the web engine takes a few hundred milliseconds; begun when the
+// pointer comes to a load button, most of it has passed by the time of the
+// click.
+// It waits for the button to be drawn lit first.
+void PracticeLauncher::prepare()
+{
+    if (m_prepared)
+        return;
+    m_prepared = true;
+    QTimer::singleShot(0, this, [this] { m_contents->services().pageViews.prepare(nullptr); });
 }
 
 PracticeWindow *PracticeLauncher::window() const
@@ -42,6 +40,11 @@ void PracticeLauncher::open(const PaperHandOver &paper)
 {
     closeAll();
     const Services &services = m_contents->services();
+    QString problem;
+    if (!services.pageViews.prepare(&problem)) {
+        services.dialogs->tell(m_contents, QStringLiteral("Quorvale"), problem);
+        return;
+    }
     const PaperRequest request{paper.subject, paper.paperNum - 100, paper.takeNum, paper.topicCount,
                                paper.topicName};
     PaperAttempt::Opened opened = PaperAttempt::open(m_package, *m_contents->store(), request,
@@ -50,8 +53,8 @@ void PracticeLauncher::open(const PaperHandOver &paper)
         services.dialogs->tell(m_contents, QStringLiteral("Quorvale"), opened.problem);
         return;
     }
-    m_window = new PracticeWindow(std::move(opened.attempt),
-                                  {m_contents->pictures(), services.dialogs, services.pointer, m_pace});
+    m_window = new PracticeWindow(std::move(opened.attempt), {m_contents->pictures(), services.dialogs,
+                                                              services.pointer, services.pageViews.create, m_pace});
     connect(m_window, &PracticeWindow::unloaded, m_contents, &Contents::RefreshContents);
     m_window->show();
     m_window->activateWindow();

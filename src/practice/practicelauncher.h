@@ -28,16 +28,15 @@ public:
 
     void open(const PaperHandOver &paper);
     void closeAll();
+    void prepare();
 
 signals:
     void windowOpened(PracticeWindow *window);
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     Contents *m_contents;
     CoursePackage m_package;
     std::chrono::milliseconds m_pace;
     QPointer<PracticeWindow> m_window;
+    bool m_prepared = false;
 };

@@ -3,7 +3,6 @@
 #include "practice/answersheet.h"
 #include "practice/paperattempt.h"
 #include "practice/practicelayout.h"
-#include "practice/questionview.h"
 #include "practice/scoring.h"
 #include "skin/buttonticker.h"
 #include "skin/clickablelabel.h"
@@ -95,20 +94,23 @@ PracticeWindow::PracticeWindow(std::unique_ptr<PaperAttempt> attempt, Context co
 
     buildToolBar();
 
-    m_view = new QuestionView(this);
-    m_view->setObjectName(QStringLiteral("brwWebBrowser"));
+    PageView::Listener listener;
     // Shown once the rest of the window has had its say, so the question
     // never waits behind a modal message.
-    connect(m_view, &QuestionView::guardTriggered, this,
-            [this] { m_context.dialogs->warn(this, QStringLiteral("Error"), QStringLiteral("Invalid operation")); },
+    listener.guardTriggered = [this] {
+        QMetaObject::invokeMethod(
+            this, [this] { m_context.dialogs->warn(this, QStringLiteral("Error"), QStringLiteral("Invalid operation")); },
             Qt::QueuedConnection);
-    connect(m_view, &QWebEngineView::printFinished, this, [this](bool printed) {
+    };
+    listener.printFinished = [this](bool printed) {
         m_printer.reset();
         if (!printed)
             m_context.dialogs->tell(this, QStringLiteral("Print Question"),
                                     tr("The printer reported a problem: the question was not printed."));
         emit printDone(printed);
-    });
+    };
+    m_view = m_context.makeView(this, listener);
+    m_view->widget()->setObjectName(QStringLiteral("brwWebBrowser"));
 
     m_titleStrip = new QWidget(this);
     m_titleStrip->setObjectName(QStringLiteral("QnTitleBG"));
@@ -323,7 +325,7 @@ void PracticeWindow::layOut()
     for (int i = 0; i < m_toolBar.size(); ++i)
         m_toolBar.at(i)->move(layout.toolButtons.at(i).topLeft());
     m_paperSum->setGeometry(layout.paperSum);
-    m_view->setGeometry(layout.question);
+    m_view->widget()->setGeometry(layout.question);
     m_titleStrip->setGeometry(layout.questionTitle);
     m_statusStrip->setGeometry(layout.statusStrip);
     m_handleStrip->setGeometry(layout.handle);

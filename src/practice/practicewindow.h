@@ -1,5 +1,6 @@
 #pragma once
 
+#include "practice/pageview.h"
 #include "skin/pointersource.h"
 
 #include <QList>
@@ -21,7 +22,6 @@ class PressFlag;
 class QComboBox;
 class QLabel;
 class QPrinter;
-class QuestionView;
 class SkinFrame;
 struct StoreResult;
 
@@ -45,6 +45,8 @@ public:
         std::shared_ptr<PictureCache> pictures;
         std::shared_ptr<Dialogs> dialogs;
         PointerSource pointer;
+        // Makes the question view; the window owns what it makes.
+        std::function<PageView *(QWidget *parent, const PageView::Listener &listener)> makeView;
         // The pause before each of the fifteen marking bars.
         std::chrono::milliseconds markingPace{200};
     };
@@ -54,7 +56,8 @@ public:
 
     PaperAttempt *attempt() const { return m_attempt.get(); }
     AnswerSheet *sheet() const { return m_sheet; }
-    QuestionView *questionView() const { return m_view; }
+    // The HTML view of the question pages (a QuestionView).
+    QWidget *questionView() const { return m_view->widget(); }
     SkinFrame *frame() const { return m_frame; }
     ButtonTicker *ticker() const { return m_ticker; }
 
@@ -128,7 +131,7 @@ private:
     PictureBox *m_paperSum;
     QLabel *m_score;
     QLabel *m_percent;
-    QuestionView *m_view;
+    PageView *m_view;
     QWidget *m_titleStrip;
     QLabel *m_questionTitle;
     QWidget *m_handleStrip;

@@ -8,6 +8,8 @@
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInterceptor>
 
+#include <type_traits>
+
 namespace {
 
 // Lets through the page on show and nothing else; the parts of a web archive
@@ -114,10 +116,27 @@ QuestionView::~QuestionView()
     delete page();
 }
 
-void QuestionView::warmUpEngine()
+void QuestionView::startEngine()
 {
     // A profile starts the engine; this one keeps nothing and is gone at once.
     delete new QWebEngineProfile;
+}
+
+QuestionView *QuestionView::create(QWidget *parent, const PageView::Listener &listener)
+{
+    auto *view = new QuestionView(parent);
+    if (listener.pageShown)
+        connect(view, &QuestionView::pageShown, view, listener.pageShown);
+    if (listener.guardTriggered)
+        connect(view, &QuestionView::guardTriggered, view, listener.guardTriggered);
+    if (listener.printFinished)
+        connect(view, &QWebEngineView::printFinished, view, listener.printFinished);
+    return view;
+}
+
+void QuestionView::print(QPrinter *printer)
+{
+    QWebEngineView::print(printer);
 }
 
 void QuestionView::showPage(const QString &path)
@@ -178,3 +197,17 @@ bool QuestionView::eventFilter(QObject *watched, QEvent *event)
     }
     return QWebEngineView::eventFilter(watched, event);
 }
+
+// The library's entry points, looked up by name when the program loads it.
+extern "C" Q_DECL_EXPORT void quorvaleStartWebEngine()
+{
+    QuestionView::startEngine();
+}
+
+extern "C" Q_DECL_EXPORT PageView *quorvaleCreatePageView(QWidget *parent, const PageView::Listener &listener)
+{
+    return QuestionView::create(parent, listener);
+}
+
+static_assert(std::is_same_v<decltype(&quorvaleStartWebEngine), QuestionViewEntry::StartEngine>);
+static_assert(std::is_same_v<decltype(&quorvaleCreatePageView), QuestionViewEntry::CreateView>);

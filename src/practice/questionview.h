@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pageview.h"
+
 #include <QUrl>
 #include <QWebEngineView>
 
@@ -12,8 +14,10 @@ class QWebEngineProfile;
 // cutting and the right mouse button inside the page are swallowed and
 // reported through guardTriggered(), for the window to answer.
 //
-// One view serves a window for all its pages.
-class QuestionView : public QWebEngineView
+// One view serves a window for all its pages. It is built into the question
+// view library with the web engine; the program reaches it as a PageView
+// through QuestionViewLibrary.
+class QuestionView : public QWebEngineView, public PageView
 {
     Q_OBJECT
 
@@ -22,12 +26,14 @@ public:
     ~QuestionView() override;
 
     // Starts the web engine, which takes a few hundred milliseconds the first
-    // time a view is made in a run. Called while the main window sits idle,
-    // it spares the pupil that wait when the first paper opens.
-    static void warmUpEngine();
+    // time a view is made in a run.
+    static void startEngine();
+    // A view reporting to listener.
+    static QuestionView *create(QWidget *parent, const PageView::Listener &listener);
 
-    // Shows the web archive at path, the only file the view may read from now on.
-    void showPage(const QString &path);
+    QWidget *widget() override { return this; }
+    void showPage(const QString &path) override;
+    void print(QPrinter *printer) override;
     QUrl pageUrl() const { return m_pageUrl; }
 
 signals:

@@ -69,8 +69,12 @@ ClickableLabel *ImageButton::addCaption(const QString &objectName, const QString
 void ImageButton::refresh(const QPoint &globalPointer)
 {
     // Left and top edges count as inside, right and bottom as outside.
-    m_hovered = rect().contains(mapFromGlobal(globalPointer));
+    const bool hovered = rect().contains(mapFromGlobal(globalPointer));
+    const bool arrived = hovered && !m_hovered;
+    m_hovered = hovered;
     updateLook();
+    if (arrived)
+        emit approached();
 }
 
 ImageButton::Look ImageButton::look() const
@@ -144,6 +148,14 @@ void ImageButton::paintEvent(QPaintEvent *)
         option.rect = rect().adjusted(1, 1, -2, -2);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
     }
+}
+
+void ImageButton::focusInEvent(QFocusEvent *event)
+{
+    QAbstractButton::focusInEvent(event);
+    // Only the pupil moving the focus counts, not a window taking it back.
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        emit approached();
 }
 
 void ImageButton::enterEvent(QEnterEvent *event)

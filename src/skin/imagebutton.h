@@ -70,7 +70,12 @@ public:
 
     QSize sizeHint() const override;
 
+signals:
+    // The pointer came onto the button, or the keyboard focus came to it.
+    void approached();
+
 protected:
+    void focusInEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;

@@ -32,6 +32,7 @@ private slots:
     void homePageScores_data();
     void homePageScores();
     void openPaper();
+    void approachingAPaperPrepares();
     void refreshKeepsTopic();
     void closeProgram();
     void trashFlow();
@@ -200,7 +201,7 @@ void TestContents::pageSwitch()
     QCOMPARE(w.contents->currentPage()->objectName(), page);
     QVERIFY(w.contents->currentPage()->isVisible());
     // Only the page in front is shown.
-    for (const QString &other : {"Body_Home", "Body_Report", "Body_About", "Body_Trash"}) {
+    for (const QString other : {"Body_Home", "Body_Report", "Body_About", "Body_Trash"}) {
         if (other != page)
             QVERIFY2(!control(w, other)->isVisible(), qPrintable(other));
     }
@@ -288,7 +289,8 @@ void TestContents::openPaper()
                                         events.append(QStringLiteral("open"));
                                         opened.append(paper);
                                     },
-                                    [&] { events.append(QStringLiteral("closeAll")); }});
+                                    [&] { events.append(QStringLiteral("closeAll")); },
+                                    {}});
 
     w.contents->selectTopic(2);
     control<ImageButton>(w, QStringLiteral("P3a"))->click();
@@ -308,6 +310,35 @@ void TestContents::openPaper()
     w.contents->OpenPaper(1, 2);
     QCOMPARE(opened.value(1).paperNum, 107);
     QCOMPARE(opened.value(1).takeNum, 2);
+}
+
+// The pupil coming to a load button (pointer or Tab) is the practice
+// windows' cue to get ready; the pointer elsewhere or the window taking the
+// focus back is not.
+void TestContents::approachingAPaperPrepares()
+{
+    Window w;
+    w.start();
+    int prepared = 0;
+    w.contents->setPracticeWindows({{}, {}, [&] { ++prepared; }});
+    w.contents->selectTopic(1);
+    auto *load = control<ImageButton>(w, QStringLiteral("P2a"));
+    auto *topic = control(w, QStringLiteral("Topic1"));
+
+    w.pointer = topic->mapToGlobal(QPoint(2, 2));
+    w.contents->ticker()->tick();
+    QCOMPARE(prepared, 0);
+    w.pointer = load->mapToGlobal(QPoint(3, 3));
+    w.contents->ticker()->tick();
+    w.contents->ticker()->tick();
+    QCOMPARE(prepared, 1);
+
+    QFocusEvent byWindow(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(control(w, QStringLiteral("P1a")), &byWindow);
+    QCOMPARE(prepared, 1);
+    QFocusEvent byTab(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(control(w, QStringLiteral("P1a")), &byTab);
+    QCOMPARE(prepared, 2);
 }
 
 void TestContents::refreshKeepsTopic()
@@ -338,7 +369,7 @@ void TestContents::closeProgram()
     Window w;
     w.start();
     int closed = 0;
-    w.contents->setPracticeWindows({{}, [&] { ++closed; }});
+    w.contents->setPracticeWindows({{}, [&] { ++closed; }, {}});
     QVERIFY(w.contents->isVisible());
     w.contents->frame()->closeButton()->click();
     QVERIFY(closed >= 1);
@@ -408,7 +439,7 @@ void TestContents::eraseClosesPracticeWindowFirst()
     w.start();
     const QString marks = path(w.dir.path(), ProgressFile::Marks, 1);
     QByteArray seenWhenClosing;
-    w.contents->setPracticeWindows({{}, [&] { seenWhenClosing = fileBytes(marks); }});
+    w.contents->setPracticeWindows({{}, [&] { seenWhenClosing = fileBytes(marks); }, {}});
 
     w.contents->clickTab(4);
     w.contents->clickToolBar(2);
@@ -542,7 +573,7 @@ void TestContents::noSubjects()
     QCOMPARE(w.contents->currentPage()->objectName(), QStringLiteral("lblNoSubjects"));
     QVERIFY(w.contents->currentPage()->isVisible());
     QVERIFY(control<QLabel>(w, QStringLiteral("lblNoSubjects"))->text().contains(QStringLiteral("no subjects")));
-    for (const QString &tab : {"Tab01", "Tab02", "Tab03"})
+    for (const QString tab : {"Tab01", "Tab02", "Tab03"})
         QVERIFY(!control(w, tab)->isVisible());
     QCOMPARE(control(w, QStringLiteral("Tab04"))->x(), 2);
     QCOMPARE(w.contents->txtTabPos(), 4);
