@@ -127,7 +127,7 @@ void TestReportCard::sections()
     QCOMPARE(w.contents->txtReportPos(), section);
     for (int i = 1; i <= 3; ++i)
         QCOMPARE(w.contents->findChild<QWidget *>(QStringLiteral("RCBar%1").arg(i))->y(), barTops.at(i - 1));
-    for (const QString &name : {"RC1Summary", "RC2Topical", "RC3Trend"}) {
+    for (const QString name : {"RC1Summary", "RC2Topical", "RC3Trend"}) {
         QWidget *sectionPanel = w.contents->findChild<QWidget *>(name);
         QCOMPARE(sectionPanel->isVisible(), name == panel);
     }
