@@ -82,6 +82,10 @@ Report runOnce(const QString &program, const QStringList &arguments, const QStri
                 std::fprintf(stderr, "%s: %s\n", qPrintable(program), qPrintable(words.join(u' ')));
             } else if (words.size() >= 2) {
                 report.figures[words.first()].append(words.at(1).toDouble());
+                // How long the click itself took, where the probe says.
+                const qsizetype click = words.indexOf(u"click"_qs);
+                if (click > 1 && click + 1 < words.size())
+                    report.figures[words.first() + u"-click"_qs].append(words.at(click + 1).toDouble());
                 if (words.first() == u"startup" || words.first() == u"open1")
                     report.words += words.mid(2);
             }
@@ -281,8 +285,12 @@ int main(int argc, char *argv[])
         ratio(quorvale[u"paper-open1"_qs], bare[u"paper-open1"_qs]), u"–"_qs);
     row(u"Opening a later paper (ms)"_qs, quorvale[u"paper-open2"_qs], bare[u"paper-open2"_qs],
         ratio(quorvale[u"paper-open2"_qs], bare[u"paper-open2"_qs]), u"≤ 1.2x"_qs);
+    row(u"  of which the click itself: saving, closing, the new window (ms)"_qs, quorvale[u"paper-open2-click"_qs],
+        qQNaN(), u"–"_qs, u"–"_qs);
     row(u"Turning a page (ms)"_qs, quorvale[u"paper-turn"_qs], bare[u"paper-turn"_qs],
         ratio(quorvale[u"paper-turn"_qs], bare[u"paper-turn"_qs]), u"≤ 1.2x"_qs);
+    row(u"  of which the click itself: saving, the next page written, the sheet (ms)"_qs,
+        quorvale[u"paper-turn-click"_qs], qQNaN(), u"–"_qs, u"–"_qs);
     row(u"Marking a 20-slot paper, no animation (ms)"_qs, median(mark20), qQNaN(),
         u"judging "_qs + QString::number(judgingUs(markingDir.path(), 1), 'f', 0) + u" µs"_qs, u"–"_qs, 2);
     row(u"Marking an 80-slot paper, no animation (ms)"_qs, median(mark80), qQNaN(),
