@@ -6,6 +6,7 @@
 #include "practice/practicelauncher.h"
 #include "practice/practicewindow.h"
 #include "practice/questionview.h"
+#include "practice/questionviewlibrary.h"
 #include "practice/resultmarkview.h"
 #include "practice/scoring.h"
 #include "progress/progressfiles.h"
@@ -71,14 +72,15 @@ class Session
 {
 public:
     explicit Session(const QString &courseFolder = fixtureFolder,
-                     std::chrono::milliseconds pace = std::chrono::milliseconds(0))
+                     std::chrono::milliseconds pace = std::chrono::milliseconds(0),
+                     PageViewSource pageViews = linkedPageViews())
         : package(CoursePackage::fromFolder(courseFolder))
     {
         Services services;
         services.dialogs = dialogs;
         services.clock = [this] { return now; };
         services.pointer = [] { return QPoint(-1000, -1000); };
-        services.pageViews = linkedPageViews();
+        services.pageViews = std::move(pageViews);
         contents = std::make_unique<Contents>(package, dir.path(), services);
         contents->start();
         launcher = new PracticeLauncher(contents.get(), package, pace);
@@ -201,6 +203,7 @@ private slots:
     void openingAnotherPaperSavesThePageFirst();
     void guardAnswersCopyAndRightClick();
     void aPaperThatCannotOpenShowsWhy();
+    void withoutTheQuestionViewNoPaperOpens();
     void aFailedSaveKeepsTheWindowAndAnswers();
     void aFailedMarkingShowsNoMark();
     void aPageThatCannotBeWrittenKeepsTheCurrentOne();
@@ -610,6 +613,21 @@ void TestPracticeWindow::aPaperThatCannotOpenShowsWhy()
     QVERIFY(!s.open(1, 1));
     QCOMPARE(s.lastCall().kind, u"tell"_qs);
     QVERIFY(s.lastCall().message.contains(u"cannot be opened"_qs));
+    QCOMPARE(snapshot(s.dir.path()), before);
+}
+
+// The question view library missing from an installation: the pupil is
+// told, and nothing is written.
+void TestPracticeWindow::withoutTheQuestionViewNoPaperOpens()
+{
+    QTemporaryDir empty;
+    Session s(fixtureFolder, std::chrono::milliseconds(0), QuestionViewLibrary::source({empty.path()}));
+    const auto before = snapshot(s.dir.path());
+
+    QVERIFY(!s.open(1, 1));
+    QCOMPARE(s.lastCall().kind, u"tell"_qs);
+    QVERIFY2(s.lastCall().message.startsWith(u"The question pages cannot be shown"_qs),
+             qPrintable(s.lastCall().message));
     QCOMPARE(snapshot(s.dir.path()), before);
 }
 
