@@ -4,9 +4,9 @@
 // "javascript:" link. The listener sees no connection, nothing navigates or
 // opens, and the view goes on showing the next page.
 #include "practice/questionview.h"
+#include "testfiles.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -18,18 +18,12 @@
 
 namespace {
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using TestFiles::readFile;
 
-QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
+QString writePage(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
 {
     const QString path = dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
+    TestFiles::writeFile(path, bytes);
     return path;
 }
 
@@ -87,8 +81,8 @@ void TestHostilePage::reachesNothing()
     const QByteArray html =
         readFile(QStringLiteral(QUORVALE_HOSTILE_PAGE)).replace("PORT", QByteArray::number(listener.serverPort()));
     QVERIFY(!html.isEmpty());
-    const QString path = archive ? writeFile(dir, u"temppaper15001.mht"_qs, webArchive(html))
-                                 : writeFile(dir, u"page.html"_qs, html);
+    const QString path = archive ? writePage(dir, u"temppaper15001.mht"_qs, webArchive(html))
+                                 : writePage(dir, u"page.html"_qs, html);
 
     QuestionView view;
     view.resize(600, 400);
@@ -125,7 +119,7 @@ void TestHostilePage::reachesNothing()
 
     // The next page shows: the view still works, and whatever the hostile
     // page set going has had the time of a whole page load to arrive.
-    const QString next = writeFile(dir, u"temppaper15002.mht"_qs,
+    const QString next = writePage(dir, u"temppaper15002.mht"_qs,
                                    readFile(QStringLiteral(QUORVALE_FIXTURE_COURSE "/15002")));
     shown.clear();
     view.showPage(next);
