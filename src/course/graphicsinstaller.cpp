@@ -1,5 +1,6 @@
 #include "graphicsinstaller.h"
 
+#include "atomicwrite.h"
 #include "coursepackage.h"
 #include "picturetable.h"
 
@@ -34,7 +35,7 @@ int InstallGraphics(const CoursePackage &package, const QString &dataDir)
         // Reading a picture back costs far less than replacing it, so a
         // start after the first writes nothing.
         const std::optional<QByteArray> bytes = package.resource(entry.number);
-        if ((bytes && holds(path, *bytes)) || ExtractResource(package, entry.number, QStringLiteral("Custom"), path) == 0)
+        if (bytes && (holds(path, *bytes) || writeFileAtomically(path, *bytes)))
             ++inPlace;
     }
     return inPlace;

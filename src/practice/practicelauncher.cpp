@@ -21,8 +21,7 @@ Contents::PracticeWindows PracticeLauncher::hooks()
 
 // Starting the web engine takes a few hundred milliseconds; begun when the
 // pointer comes to a load button, most of it has passed by the time of the
-// click.
-// It waits for the button to be drawn lit first.
+// click. It waits for the button to be drawn lit first.
 void PracticeLauncher::prepare()
 {
     if (m_prepared)
